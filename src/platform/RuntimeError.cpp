@@ -1,0 +1,15 @@
+#include "platform/RuntimeError.h"
+
+QString RuntimeError::message() const {
+    return QString::fromLatin1(what());
+}
+
+const char* RuntimeError::what() const noexcept {
+    switch (m_kind) {
+    case Kind::Overflow:
+        return "Overflow";
+    case Kind::NoConversionChosen:
+        return "Choose a conversion first.";
+    }
+    return "Error";
+}
