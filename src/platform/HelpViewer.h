@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class HelpBrowser;
+
+// Stands in for the platform's help viewer: a modeless window that the contents
+// command opens or brings forward and the quit command closes.
+class HelpViewer {
+public:
+    static constexpr quint32 kQuit = 2;
+    static constexpr quint32 kContents = 3;
+
+    // The viewer's entry point. The help file is 8-bit text in the system character
+    // set. Returns non-zero when the command was understood.
+    static qint32 command(quintptr window, const QByteArray& helpFile, quint32 command,
+                          qint32 data);
+
+    // The open viewer window, if any.
+    static HelpBrowser* window();
+    // Tests watch the commands that reach the viewer.
+    static void setObserver(std::function<void(quint32 command)> observer);
+
+private:
+    static QString pageFor(const QString& path);
+};

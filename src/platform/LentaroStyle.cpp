@@ -1,0 +1,24 @@
+#include "platform/LentaroStyle.h"
+
+#include "platform/LentaroFonts.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int LentaroStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        return 13;
+    case PM_RadioButtonLabelSpacing:
+        return 4;
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+void LentaroStyle::install(QApplication& app) {
+    QApplication::setStyle(new LentaroStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    app.setFont(LentaroFonts::thai(8));
+}

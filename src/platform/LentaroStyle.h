@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QProxyStyle>
+
+class QApplication;
+
+// The look the forms were drawn for: option buttons with a 13-pixel circle and a
+// narrow gap, so that captions fit the widths the forms give them; and the Thai face
+// as the default font.
+class LentaroStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+
+    static void install(QApplication& app);
+};

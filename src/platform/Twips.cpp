@@ -1,0 +1,16 @@
+#include "platform/Twips.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+QColor Twips::color(std::uint32_t bgr) {
+    if (bgr & 0x80000000u) {
+        // Only the system colours the forms use.
+        constexpr std::uint32_t highlight = 13;
+        const QPalette palette = QGuiApplication::palette();
+        return (bgr & 0xffu) == highlight ? palette.color(QPalette::Highlight)
+                                          : palette.color(QPalette::WindowText);
+    }
+    return QColor(static_cast<int>(bgr & 0xffu), static_cast<int>((bgr >> 8) & 0xffu),
+                  static_cast<int>((bgr >> 16) & 0xffu));
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <cstdint>
+
+// Window geometry and colours as the forms were drawn: twips (15 to a pixel at 96
+// dots per inch) and colours as 0x00BBGGRR.
+class Twips {
+public:
+    static constexpr int kPerPixel = 15;
+
+    static int px(int twips) { return (twips + kPerPixel / 2) / kPerPixel; }
+    static QRect rect(int left, int top, int width, int height) {
+        return {px(left), px(top), px(width), px(height)};
+    }
+    static QSize size(int width, int height) { return {px(width), px(height)}; }
+    // 0x00BBGGRR to a colour; a value with the top bit set names a system colour.
+    static QColor color(std::uint32_t bgr);
+};
