@@ -1,0 +1,362 @@
+#include "mainwindow/Form1.h"
+
+#include "about_help/MopenHelpFile.h"
+#include "about_help/frmabout.h"
+#include "conversion/ConvertValue.h"
+#include "conversion/ResultCommand.h"
+#include "platform/EventHandler.h"
+#include "platform/InputValidator.h"
+#include "platform/LentaroFonts.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Shape.h"
+#include "platform/Twips.h"
+#include "records/Mrec.h"
+#include "records/frmviewrec.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0x00FFFFFF;
+constexpr std::uint32_t kRed = 0x000000FF;
+constexpr std::uint32_t kBlue = 0x00FF0000;
+constexpr std::uint32_t kLightGreen = 0x00C0FFC0;
+constexpr std::uint32_t kLightYellow = 0x00C0FFFF;
+constexpr int kKeyEnter = 13;
+
+void paintBackground(QWidget* widget, std::uint32_t bgr) {
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), Twips::color(bgr));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget* widget, std::uint32_t bgr) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Twips::color(bgr));
+    palette.setColor(QPalette::Text, Twips::color(bgr));
+    widget->setPalette(palette);
+}
+
+// A white box with a sunken border, as a text box has.
+QLabel* sunkenLabel(QWidget* parent, const QRect& geometry, const QFont& font) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFont(font);
+    paintBackground(label, kWhite);
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(Mrec& records, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      m_records(records) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Lentaro"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/lentaro-32.png")));
+    m_records.setMessageSink([this](const QString& text, const QString& title, MessageStyle style) {
+        MessageBox::ShowMessage(this, text, title, style);
+    });
+
+    // Controls keep their places whatever the window's size: no layouts.
+    auto* client = new QWidget(this);
+    client->setMinimumSize(Twips::size(5295, 4875));
+    setCentralWidget(client);
+    buildResultRow(client);
+    buildConversionGrid(client);
+    buildInputRow(client);
+    buildMenu();
+    setTabOrder();
+
+    // Form_Load
+    m_records.setMemleft(Mrec::kSlots);
+
+    resize(Twips::px(5295), Twips::px(4875) + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    // Giving optconv(1) the first focus chooses it, and choosing moves the focus on.
+    m_optconv[1]->setChecked(true);
+    optconv_Click(1);
+}
+
+Form1::~Form1() {
+    m_records.setMessageSink({});
+}
+
+void Form1::buildResultRow(QWidget* client) {
+    m_lblresult =
+        sunkenLabel(client, Twips::rect(120, 240, 4305, 555), LentaroFonts::thai(12, true));
+    m_lblresult->setObjectName(QStringLiteral("lblresult"));
+    m_lblresult->setText(QStringLiteral("0"));
+    // Selectable for copying, but not a tab stop.
+    m_lblresult->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_lblresult->setFocusPolicy(Qt::ClickFocus);
+    m_lblresult->setAccessibleDescription(QStringLiteral("Result"));
+
+    m_lblunit = sunkenLabel(client, Twips::rect(4560, 240, 585, 555), LentaroFonts::thai(12));
+    m_lblunit->setObjectName(QStringLiteral("lblunit"));
+    setTextColor(m_lblunit, kRed);
+    m_lblunit->setAccessibleDescription(QStringLiteral("Unit"));
+}
+
+void Form1::buildConversionGrid(QWidget* client) {
+    m_frame1 = new QGroupBox(QStringLiteral("Convert "), client);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(Twips::rect(120, 960, 5055, 2535));
+
+    constexpr std::array<std::uint32_t, 4> bands{kLightGreen, kLightYellow, kLightGreen,
+                                                 kLightYellow};
+    for (int row = 0; row < 4; ++row) {
+        auto* band = new Shape(m_frame1, Twips::color(bands[row]));
+        band->setObjectName(QStringLiteral("Shape%1").arg(row + 1));
+        band->setGeometry(Twips::rect(120, 360 + row * 480, 4815, 495));
+    }
+
+    constexpr std::array<int, 3> lefts{360, 2040, 3600};
+    for (int index = 1; index <= ConvertValue::kCount; ++index) {
+        const int row = (index - 1) / 3;
+        const int column = (index - 1) % 3;
+        const bool narrow = column == 2 && row < 3;
+        auto* option = new QRadioButton(
+            ConvertValue::CaptionByIndex(static_cast<std::uint8_t>(index)), m_frame1);
+        option->setObjectName(QStringLiteral("optconv(%1)").arg(index));
+        option->setGeometry(Twips::rect(lefts[column], 480 + row * 480, narrow ? 1095 : 1215, 255));
+        paintBackground(option, bands[row]);
+        option->installEventFilter(this);
+        connect(option, &QRadioButton::clicked, this, [this, index] {
+            EventHandler::run(this, [this, index] { optconv_Click(index); });
+        });
+        m_optconv[static_cast<size_t>(index)] = option;
+    }
+}
+
+void Form1::buildInputRow(QWidget* client) {
+    m_frame2 = new QGroupBox(client);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    m_frame2->setGeometry(Twips::rect(120, 3600, 5055, 1095));
+
+    auto* label = new QLabel(QStringLiteral("Insert Value"), m_frame2);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->move(Twips::px(720), Twips::px(240));
+    label->adjustSize();
+
+    m_txtinput = new QLineEdit(m_frame2);
+    m_txtinput->setObjectName(QStringLiteral("txtinput"));
+    m_txtinput->setGeometry(Twips::rect(360, 480, 1575, 375));
+    m_txtinput->setAlignment(Qt::AlignRight);
+    m_txtinput->setMaxLength(12);
+    m_txtinput->setFont(LentaroFonts::thai(9.75));
+    m_txtinput->setValidator(new InputValidator(m_txtinput));
+    setTextColor(m_txtinput, kBlue);
+    m_txtinput->setAccessibleName(label->text());
+    m_txtinput->setAccessibleDescription(QStringLiteral("Value to convert"));
+    label->setBuddy(m_txtinput);
+    m_txtinput->installEventFilter(this);
+
+    m_cmdclear = new QPushButton(QStringLiteral("Clear"), m_frame2);
+    m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
+    m_cmdclear->setGeometry(Twips::rect(2400, 360, 855, 495));
+    m_cmdclear->setAutoDefault(false);
+    connect(m_cmdclear, &QPushButton::clicked, this,
+            EventHandler::slot(this, &Form1::cmdclear_Click));
+
+    m_cmdresult = new QPushButton(QStringLiteral("Result"), m_frame2);
+    m_cmdresult->setObjectName(QStringLiteral("cmdresult"));
+    m_cmdresult->setGeometry(Twips::rect(3480, 360, 1335, 495));
+    m_cmdresult->setAutoDefault(false);
+    connect(m_cmdresult, &QPushButton::clicked, this,
+            EventHandler::slot(this, &Form1::cmdresult_Click));
+}
+
+void Form1::buildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->addAction(QStringLiteral("View Record"), this,
+                    EventHandler::slot(this, &Form1::mnuviewrec_Click));
+    file->addAction(QStringLiteral("Clear Record"), this,
+                    EventHandler::slot(this, &Form1::mnuFileclearrec_Click));
+    QAction* exit = file->addAction(QStringLiteral("Exit"), this,
+                                    EventHandler::slot(this, &Form1::mnuFileexit_Click));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    exit->setShortcutContext(Qt::WindowShortcut);
+    menuBar()->addAction(QStringLiteral("About"), this,
+                         EventHandler::slot(this, &Form1::mnuabout_Click));
+    menuBar()->addAction(QStringLiteral("Help"), this,
+                         EventHandler::slot(this, &Form1::mnuhelp_Click));
+}
+
+void Form1::setTabOrder() {
+    // The forms' tab order; the frames and labels in it take no focus.
+    const std::array<QWidget*, 15> order{m_optconv[1],  m_optconv[2],  m_optconv[8], m_optconv[4],
+                                         m_optconv[5],  m_optconv[7],  m_cmdresult,  m_cmdclear,
+                                         m_txtinput,    m_optconv[3],  m_optconv[6], m_optconv[9],
+                                         m_optconv[10], m_optconv[11], m_optconv[12]};
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QAction* Form1::action(const QString& caption) const {
+    for (QAction* candidate : findChildren<QAction*>()) {
+        if (candidate->text() == caption)
+            return candidate;
+    }
+    return nullptr;
+}
+
+frmviewrec* Form1::viewrec() const {
+    return m_viewrec;
+}
+
+frmabout* Form1::about() const {
+    return m_about;
+}
+
+QString Form1::inputText() const {
+    return m_txtinput->text();
+}
+
+void Form1::setInputText(const QString& text) {
+    m_txtinput->setText(text);
+}
+
+QString Form1::resultCaption() const {
+    return m_lblresult->text();
+}
+
+void Form1::setResultCaption(const QString& text) {
+    m_lblresult->setText(text);
+}
+
+QString Form1::unitCaption() const {
+    return m_lblunit->text();
+}
+
+void Form1::setUnitCaption(const QString& text) {
+    m_lblunit->setText(text);
+}
+
+void Form1::focusInput() {
+    m_txtinput->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::optconv_Click(int index) {
+    convindex = static_cast<std::uint8_t>(index);
+    focusInput();
+}
+
+void Form1::txtinput_KeyPress(int keyAscii) {
+    if (keyAscii == kKeyEnter)
+        cmdresult_Click();
+}
+
+void Form1::cmdresult_Click() {
+    ResultCommand::run(*this, m_records);
+}
+
+void Form1::cmdclear_Click() {
+    m_txtinput->setText(QString());
+}
+
+void Form1::mnuviewrec_Click() {
+    if (!m_viewrec)
+        m_viewrec = new frmviewrec(m_records, this);
+    m_viewrec->showModal();
+}
+
+void Form1::mnuFileclearrec_Click() {
+    m_records.ClearRecords();
+}
+
+void Form1::mnuFileexit_Click() {
+    ProgramEnd::request(ProgramEnd::Way::Immediate);
+}
+
+void Form1::mnuabout_Click() {
+    if (!m_about)
+        m_about = new frmabout;
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void Form1::mnuhelp_Click() {
+    MopenHelpFile::showContents(this);
+}
+
+bool Form1::moveAmongOptions(int from, int key) {
+    // Arrow keys walk the grid and choose as they go, keeping the focus in it, so that
+    // any conversion is a few keys away; Space or a click then goes on to the input.
+    int to = from;
+    switch (key) {
+    case Qt::Key_Left:
+        to = from - 1;
+        break;
+    case Qt::Key_Right:
+        to = from + 1;
+        break;
+    case Qt::Key_Up:
+        to = from - 3;
+        break;
+    case Qt::Key_Down:
+        to = from + 3;
+        break;
+    default:
+        return false;
+    }
+    if (to >= 1 && to <= ConvertValue::kCount) {
+        m_optconv[static_cast<size_t>(to)]->setChecked(true);
+        m_optconv[static_cast<size_t>(to)]->setFocus(Qt::TabFocusReason);
+        convindex = static_cast<std::uint8_t>(to);
+    }
+    return true;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == m_txtinput) {
+        // Ctrl+X is File > Exit here too; the input box must not claim it for cutting.
+        if (event->type() == QEvent::ShortcutOverride &&
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_X))
+            return true;
+        if (event->type() == QEvent::KeyPress &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            EventHandler::run(this, [this] { txtinput_KeyPress(kKeyEnter); });
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto option = std::find(m_optconv.begin() + 1, m_optconv.end(), watched);
+        if (option != m_optconv.end() &&
+            moveAmongOptions(static_cast<int>(option - m_optconv.begin()), key->key()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Form_Unload
+    MopenHelpFile::quitViewer(this);
+    event->accept();
+    ProgramEnd::request(ProgramEnd::Way::AfterUnload);
+}
