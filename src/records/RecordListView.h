@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QListView>
+
+// The record list: copies the selected lines, oldest first, as tab-separated text.
+class RecordListView : public QListView {
+    Q_OBJECT
+public:
+    explicit RecordListView(QWidget* parent = nullptr);
+
+    QString selectedText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,120 @@
+#include "records/frmviewrec.h"
+
+#include "platform/EventHandler.h"
+#include "platform/LentaroFonts.h"
+#include "platform/Twips.h"
+#include "records/Mrec.h"
+#include "records/RecordListView.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr std::uint32_t kOrange = 0x000080FF;
+constexpr std::uint32_t kWhite = 0x00FFFFFF;
+constexpr std::uint32_t kRed = 0x000000FF;
+constexpr std::uint32_t kBlack = 0x00000000;
+
+void setColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t bgr) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, Twips::color(bgr));
+    widget->setPalette(palette);
+}
+} // namespace
+
+frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_records(records) {
+    setObjectName(QStringLiteral("frmviewrec"));
+    setWindowTitle(QStringLiteral("Recoard"));
+    setFixedSize(Twips::size(4815, 4125));
+    setColor(this, QPalette::Window, kOrange);
+    setAutoFillBackground(true);
+    setWindowModality(Qt::ApplicationModal);
+
+    m_lstrec = new RecordListView(this);
+    m_lstrec->setObjectName(QStringLiteral("lstrec"));
+    m_lstrec->setGeometry(Twips::rect(120, 120, 4575, 3360));
+    m_lstrec->setFont(LentaroFonts::thai(12));
+    m_lstrec->setModel(m_records.records());
+    setColor(m_lstrec, QPalette::Base, kWhite);
+
+    m_cmdclear = new QPushButton(QStringLiteral("Clear Record"), this);
+    m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
+    m_cmdclear->setGeometry(Twips::rect(2040, 3600, 1455, 375));
+    connect(m_cmdclear, &QPushButton::clicked, this,
+            EventHandler::slot(this, &frmviewrec::cmdclear_Click));
+
+    m_lblmem = new QLabel(this);
+    m_lblmem->setObjectName(QStringLiteral("lblmem"));
+    m_lblmem->setGeometry(Twips::rect(1080, 3600, 615, 375));
+    m_lblmem->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    m_lblmem->setAlignment(Qt::AlignCenter);
+    m_lblmem->setAutoFillBackground(true);
+    setColor(m_lblmem, QPalette::Window, kWhite);
+    m_lblmem->setAccessibleDescription(QStringLiteral("Record slots left"));
+
+    m_cmdexit = new QPushButton(QStringLiteral("&Exit"), this);
+    m_cmdexit->setObjectName(QStringLiteral("cmdexit"));
+    m_cmdexit->setGeometry(Twips::rect(3600, 3600, 1095, 375));
+    connect(m_cmdexit, &QPushButton::clicked, this,
+            EventHandler::slot(this, &frmviewrec::cmdexit_Click));
+
+    auto* label = new QLabel(QStringLiteral("Memory ->"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->move(Twips::px(120), Twips::px(3720));
+    label->setFont(LentaroFonts::thai(8.25, true));
+    setColor(label, QPalette::WindowText, kWhite);
+    label->adjustSize();
+    label->setBuddy(m_lblmem);
+
+    QWidget::setTabOrder(m_lstrec, m_cmdclear);
+    QWidget::setTabOrder(m_cmdclear, m_cmdexit);
+}
+
+void frmviewrec::showModal() {
+    if (const QWidget* owner = parentWidget()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(owner->frameGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+    m_lstrec->setFocus();
+}
+
+void frmviewrec::Form_Activate() {
+    refreshMemory();
+}
+
+void frmviewrec::cmdclear_Click() {
+    m_records.ClearRecords();
+    // The colour is refreshed too, so the label never shows a full memory in red.
+    refreshMemory();
+}
+
+void frmviewrec::cmdexit_Click() {
+    hide();
+}
+
+void frmviewrec::refreshMemory() {
+    const std::uint8_t left = m_records.memleft();
+    setColor(m_lblmem, QPalette::WindowText, left <= Mrec::kLowAt ? kRed : kBlack);
+    m_lblmem->setText(QString::number(left));
+}
+
+bool frmviewrec::event(QEvent* event) {
+    // Showing counts as activation too: on some window systems a tool window is
+    // shown without ever being activated.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmviewrec::closeEvent(QCloseEvent* event) {
+    // Only Exit leaves this window; it lives as long as the program.
+    event->ignore();
+}
