@@ -3,7 +3,8 @@
 #include "platform/HelpBrowser.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringDecoder>
 
 namespace {
@@ -40,6 +41,11 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
             viewer()->setAttribute(Qt::WA_DeleteOnClose);
             viewer()->setAttribute(Qt::WA_QuitOnClose, false);
             viewer()->resize(560, 600);
+            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect frame = viewer()->frameGeometry();
+                frame.moveCenter(screen->availableGeometry().center());
+                viewer()->move(frame.topLeft());
+            }
         }
         const QString path = QString::fromLocal8Bit(helpFile);
         viewer()->setWindowTitle(QStringLiteral("Lentaro Help"));
