@@ -3,6 +3,7 @@
 #include "records/Mrec.h"
 
 #include <QApplication>
+#include <QPointer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,5 +15,15 @@ int main(int argc, char* argv[]) {
     Mrec records;
     Form1 window(records);
     window.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+
+    // Windows opened without an owner (About, the help viewer) end with the program.
+    QList<QPointer<QWidget>> unowned;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != &window && !top->parentWidget())
+            unowned << top;
+    }
+    for (const QPointer<QWidget>& top : unowned)
+        delete top.data();
+    return code;
 }
