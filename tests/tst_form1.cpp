@@ -36,6 +36,7 @@ private slots:
     void exitEndsAtOnce();
     void closingRunsTheUnloadStep();
     void screenReaderNames();
+    void unexpectedMessageBoxFailsInsteadOfHanging();
 };
 
 void TestForm1::startState() {
@@ -333,6 +334,15 @@ void TestForm1::screenReaderNames() {
     // The result can be copied, but is not a tab stop.
     QVERIFY(form->lblresult()->textInteractionFlags() & Qt::TextSelectableByMouse);
     QVERIFY(!(form->lblresult()->focusPolicy() & Qt::TabFocus));
+}
+
+void TestForm1::unexpectedMessageBoxFailsInsteadOfHanging() {
+    // With no answerer a real, modal box opens; the watchdog must close and report it.
+    messages.reset();
+    form->convindex = 0;
+    convert(QStringLiteral("5"));
+    QCOMPARE(watchdog->takeUnexpected(), QStringList{QStringLiteral("QMessageBox \"Lentaro\"")});
+    messages = std::make_unique<MessageLog>();
 }
 
 QTEST_MAIN(TestForm1)
