@@ -18,9 +18,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int lef
               std::uint32_t color) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, Twips::color(color));
-    l->setPalette(palette);
+    Twips::setForeColor(l, color);
     l->move(Twips::px(left), Twips::px(top));
     return l;
 }
@@ -40,10 +38,7 @@ frmabout::frmabout(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(QIcon());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Twips::color(kLightGrey));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    Twips::setBackColor(this, kLightGrey);
     resize(Twips::size(7560, 3090));
     setFocusPolicy(Qt::NoFocus);
 

@@ -35,20 +35,6 @@ constexpr std::uint32_t kLightGreen = 0x00C0FFC0;
 constexpr std::uint32_t kLightYellow = 0x00C0FFFF;
 constexpr int kKeyEnter = 13;
 
-void paintBackground(QWidget* widget, std::uint32_t bgr) {
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), Twips::color(bgr));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColor(QWidget* widget, std::uint32_t bgr) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Twips::color(bgr));
-    palette.setColor(QPalette::Text, Twips::color(bgr));
-    widget->setPalette(palette);
-}
-
 // A white box with a sunken border, as a text box has.
 QLabel* sunkenLabel(QWidget* parent, const QRect& geometry, const QFont& font) {
     auto* label = new QLabel(parent);
@@ -56,7 +42,7 @@ QLabel* sunkenLabel(QWidget* parent, const QRect& geometry, const QFont& font) {
     label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFont(font);
-    paintBackground(label, kWhite);
+    Twips::setBackColor(label, kWhite);
     return label;
 }
 
@@ -115,7 +101,7 @@ void Form1::buildResultRow(QWidget* client) {
 
     m_lblunit = sunkenLabel(client, Twips::rect(4560, 240, 585, 555), LentaroFonts::thai(12));
     m_lblunit->setObjectName(QStringLiteral("lblunit"));
-    setTextColor(m_lblunit, kRed);
+    Twips::setForeColor(m_lblunit, kRed);
     m_lblunit->setAccessibleDescription(QStringLiteral("Unit"));
 }
 
@@ -141,7 +127,7 @@ void Form1::buildConversionGrid(QWidget* client) {
             ConvertValue::CaptionByIndex(static_cast<std::uint8_t>(index)), m_frame1);
         option->setObjectName(QStringLiteral("optconv(%1)").arg(index));
         option->setGeometry(Twips::rect(lefts[column], 480 + row * 480, narrow ? 1095 : 1215, 255));
-        paintBackground(option, bands[row]);
+        Twips::setBackColor(option, bands[row]);
         option->installEventFilter(this);
         connect(option, &QRadioButton::clicked, this, [this, index] {
             EventHandler::run(this, [this, index] { optconv_Click(index); });
@@ -167,7 +153,7 @@ void Form1::buildInputRow(QWidget* client) {
     m_txtinput->setMaxLength(12);
     m_txtinput->setFont(LentaroFonts::thai(9.75));
     m_txtinput->setValidator(new InputValidator(m_txtinput));
-    setTextColor(m_txtinput, kBlue);
+    Twips::setForeColor(m_txtinput, kBlue);
     m_txtinput->setAccessibleName(label->text());
     m_txtinput->setAccessibleDescription(QStringLiteral("Value to convert"));
     label->setBuddy(m_txtinput);

@@ -14,3 +14,17 @@ QColor Twips::color(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xffu), static_cast<int>((bgr >> 8) & 0xffu),
                   static_cast<int>((bgr >> 16) & 0xffu));
 }
+
+void Twips::setBackColor(QWidget* widget, std::uint32_t bgr) {
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), color(bgr));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void Twips::setForeColor(QWidget* widget, std::uint32_t bgr) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color(bgr));
+    palette.setColor(QPalette::Text, color(bgr));
+    widget->setPalette(palette);
+}

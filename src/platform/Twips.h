@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QWidget>
 #include <cstdint>
 
 // Window geometry and colours as the forms were drawn: twips (15 to a pixel at 96
@@ -17,4 +18,8 @@ public:
     static QSize size(int width, int height) { return {px(width), px(height)}; }
     // 0x00BBGGRR to a colour; a value with the top bit set names a system colour.
     static QColor color(std::uint32_t bgr);
+    // A control's back colour: its background is filled with it.
+    static void setBackColor(QWidget* widget, std::uint32_t bgr);
+    // A control's fore colour: the colour of its text.
+    static void setForeColor(QWidget* widget, std::uint32_t bgr);
 };

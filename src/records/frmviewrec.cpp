@@ -16,11 +16,6 @@ constexpr std::uint32_t kWhite = 0x00FFFFFF;
 constexpr std::uint32_t kRed = 0x000000FF;
 constexpr std::uint32_t kBlack = 0x00000000;
 
-void setColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t bgr) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, Twips::color(bgr));
-    widget->setPalette(palette);
-}
 } // namespace
 
 frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
@@ -30,8 +25,7 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     setObjectName(QStringLiteral("frmviewrec"));
     setWindowTitle(QStringLiteral("Recoard"));
     setFixedSize(Twips::size(4815, 4125));
-    setColor(this, QPalette::Window, kOrange);
-    setAutoFillBackground(true);
+    Twips::setBackColor(this, kOrange);
     setWindowModality(Qt::ApplicationModal);
 
     m_lstrec = new RecordListView(this);
@@ -39,7 +33,9 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     m_lstrec->setGeometry(Twips::rect(120, 120, 4575, 3360));
     m_lstrec->setFont(LentaroFonts::thai(12));
     m_lstrec->setModel(m_records.records());
-    setColor(m_lstrec, QPalette::Base, kWhite);
+    QPalette list = m_lstrec->palette();
+    list.setColor(QPalette::Base, Twips::color(kWhite));
+    m_lstrec->setPalette(list);
 
     m_cmdclear = new QPushButton(QStringLiteral("Clear Record"), this);
     m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
@@ -52,8 +48,7 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     m_lblmem->setGeometry(Twips::rect(1080, 3600, 615, 375));
     m_lblmem->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     m_lblmem->setAlignment(Qt::AlignCenter);
-    m_lblmem->setAutoFillBackground(true);
-    setColor(m_lblmem, QPalette::Window, kWhite);
+    Twips::setBackColor(m_lblmem, kWhite);
     m_lblmem->setAccessibleDescription(QStringLiteral("Record slots left"));
 
     m_cmdexit = new QPushButton(QStringLiteral("&Exit"), this);
@@ -66,7 +61,7 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     label->setObjectName(QStringLiteral("Label1"));
     label->move(Twips::px(120), Twips::px(3720));
     label->setFont(LentaroFonts::thai(8.25, true));
-    setColor(label, QPalette::WindowText, kWhite);
+    Twips::setForeColor(label, kWhite);
     label->adjustSize();
     label->setBuddy(m_lblmem);
 
@@ -102,7 +97,7 @@ void frmviewrec::cmdexit_Click() {
 
 void frmviewrec::refreshMemory() {
     const std::uint8_t left = m_records.memleft();
-    setColor(m_lblmem, QPalette::WindowText, left <= Mrec::kLowAt ? kRed : kBlack);
+    Twips::setForeColor(m_lblmem, left <= Mrec::kLowAt ? kRed : kBlack);
     m_lblmem->setText(QString::number(left));
 }
 
