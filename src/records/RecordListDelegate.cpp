@@ -1,6 +1,9 @@
 #include "records/RecordListDelegate.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QPainter>
 
 namespace {
@@ -46,4 +49,13 @@ QSize RecordListDelegate::sizeHint(const QStyleOptionViewItem& option,
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setHeight(QFontMetrics(option.font).height() + 2);
     return size;
+}
+
+bool RecordListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QStringList fields = index.data().toString().split(QLatin1Char('\t'));
+    QToolTip::showText(event->globalPos(), fields.join(QStringLiteral("   ")), view);
+    return true;
 }
