@@ -51,7 +51,6 @@ public:
     QLabel* lblunit() const { return m_lblunit; }
     QPushButton* cmdresult() const { return m_cmdresult; }
     QPushButton* cmdclear() const { return m_cmdclear; }
-    QGroupBox* frame1() const { return m_frame1; }
     QAction* action(const QString& caption) const;
     frmviewrec* viewrec() const;
     frmabout* about() const;
