@@ -1,4 +1,4 @@
 #pragma once
 
-// Message box styles, numbered as the original message box call numbered them.
+// Message box styles, by their classic style codes: 48 exclamation, 64 information.
 enum class MessageStyle { Exclamation = 48, Information = 64 };

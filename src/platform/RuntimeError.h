@@ -3,9 +3,8 @@
 #include <QString>
 #include <exception>
 
-// An error raised inside an event handler and reported by the handler boundary
-// (EventHandler), the way the original run-time reported untrapped errors - except
-// that the program carries on afterwards.
+// An error raised inside an event handler. Handlers do not trap it: the handler
+// boundary (EventHandler) reports it, and the program carries on.
 class RuntimeError : public std::exception {
 public:
     enum class Kind { Overflow, NoConversionChosen };
