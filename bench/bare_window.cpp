@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt window with a label, twelve radio buttons and a push button: what any Qt
 // program of Lentaro's size pays to start.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command benchmark: the whole Result command through real key events on the real
 // window, and showing the record window holding 255 lines. Prints medians.
 #include "mainwindow/Form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every 32-bit pattern through the formatter, on every core: no fault, the promised
 // shape for every finite value, and reading back gives the same float whenever its
 // shortest digits need at most fifteen places. Not a QtTest: ends with a count line.

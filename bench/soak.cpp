@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak: many Result commands on the real window, message boxes answered, the record
 // window opened, closed and cleared along the way. Checks that no record line is lost
 // or doubled and reports resident memory at the start and the end.

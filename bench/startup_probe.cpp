@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe: runs two programs alternately on the current X display and measures,
 // for each, the time from exec to its first top-level window being mapped, and its
 // resident and proportional set size (Rss, Pss from /proc/PID/smaps_rollup) then.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number to text: every float gives the promised shape, and a finite value whose
 // digits fit fifteen places reads back as itself.
 #include "FuzzCheck.h"

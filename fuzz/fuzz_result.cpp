@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text through the whole Result command without a window. The first byte chooses the
 // conversion; the rest, split at NUL, are the texts typed one after another. Every
 // completed command adds one line of exactly three fields, numbered in turn; a failed

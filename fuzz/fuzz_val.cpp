@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed text to number: never NaN, never a fault, and blanks never change the value.
 #include "FuzzCheck.h"
 #include "platform/NumberText.h"

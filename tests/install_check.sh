@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch DESTDIR and validates what a desktop reads.
 # Usage: install_check.sh BUILD_DIR
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Message box styles, by their classic style codes: 48 exclamation, 64 information.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/RecordLine.h"
 
 QString RecordLine::build(int number, const QString& input, const QString& result) {
