@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/Form1.h"
+#include "platform/CommandLine.h"
+#include "platform/DisplayGuard.h"
 #include "platform/LentaroStyle.h"
 #include "records/Mrec.h"
 
@@ -6,11 +9,13 @@
 #include <QPointer>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    if (const int code = CommandLine::handle(argc, argv); code != CommandLine::kGoOn)
+        return code;
+    const std::unique_ptr<QApplication> app = DisplayGuard::open(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lentaro"));
     QApplication::setApplicationVersion(QStringLiteral(LENTARO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Lentaro"));
-    LentaroStyle::install(app);
+    LentaroStyle::install(*app);
 
     Mrec records;
     Form1 window(records);

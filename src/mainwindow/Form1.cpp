@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/Form1.h"
 
 #include "about_help/MopenHelpFile.h"
@@ -187,8 +188,10 @@ void Form1::buildMenu() {
     exit->setShortcutContext(Qt::WindowShortcut);
     menuBar()->addAction(QStringLiteral("About"), this,
                          EventHandler::slot(this, &Form1::mnuabout_Click));
-    menuBar()->addAction(QStringLiteral("Help"), this,
-                         EventHandler::slot(this, &Form1::mnuhelp_Click));
+    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this,
+                                         EventHandler::slot(this, &Form1::mnuhelp_Click));
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
 }
 
 void Form1::setTabOrder() {
@@ -264,8 +267,11 @@ void Form1::cmdclear_Click() {
 }
 
 void Form1::mnuviewrec_Click() {
-    if (!m_viewrec)
+    if (!m_viewrec) {
         m_viewrec = new frmviewrec(m_records, this);
+        connect(m_viewrec, &frmviewrec::helpRequested, this,
+                EventHandler::slot(this, &Form1::mnuhelp_Click));
+    }
     m_viewrec->showModal();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HelpBrowser.h"
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
@@ -13,7 +14,13 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 void HelpBrowser::follow(const QUrl& link) {
-    // Only jumps within the page: "#keyboard" and the like.
-    if (link.isRelative() && link.path().isEmpty() && link.hasFragment())
-        scrollToAnchor(link.fragment());
+    if (!link.isRelative())
+        return;
+    const QString path = link.path();
+    if (path.isEmpty()) {
+        if (link.hasFragment())
+            scrollToAnchor(link.fragment());
+    } else if (m_documents.contains(path)) {
+        emit documentRequested(path, link.fragment());
+    }
 }

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HelpViewer.h"
 
 #include "platform/HelpBrowser.h"
+#include "platform/HelpDocument.h"
 
-#include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
-#include <QStringDecoder>
+#include <QWindow>
 
 namespace {
 QPointer<HelpBrowser>& viewer() {
@@ -18,16 +19,33 @@ std::function<void(quint32)>& observer() {
     return instance;
 }
 
-// A help document is text; anything else (such as a compiled help file) is not one
-// this viewer can show.
-QString readText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    return utf8.hasError() || bytes.contains('\0') ? QString() : text;
+QString& currentFile() {
+    static QString instance;
+    return instance;
+}
+
+void show(const QString& helpFile, const QString& anchor = {}) {
+    currentFile() = helpFile;
+    viewer()->setDocuments(HelpDocument::familyNames(helpFile));
+    viewer()->setHtml(HelpDocument::load(helpFile).html);
+    if (!anchor.isEmpty())
+        viewer()->scrollToAnchor(anchor);
+}
+
+// A modal window blocks every window but its own; help asked for from one must not be
+// blocked by it, so the viewer stands over that window while it is up.
+void standOver(QWidget* modal) {
+    QWindow* owner = modal ? modal->windowHandle() : nullptr;
+    viewer()->winId();
+    QWindow* window = viewer()->windowHandle();
+    if (window->transientParent() == owner)
+        return;
+    const bool shown = viewer()->isVisible();
+    if (shown)
+        viewer()->hide();
+    window->setTransientParent(owner);
+    if (shown)
+        viewer()->show();
 }
 } // namespace
 
@@ -41,15 +59,20 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
             viewer()->setAttribute(Qt::WA_DeleteOnClose);
             viewer()->setAttribute(Qt::WA_QuitOnClose, false);
             viewer()->resize(560, 600);
+            QObject::connect(viewer(), &HelpBrowser::documentRequested, viewer(),
+                             [](const QString& name, const QString& anchor) {
+                                 show(HelpDocument::sibling(currentFile(), name), anchor);
+                             });
             if (const QScreen* screen = QGuiApplication::primaryScreen()) {
                 QRect frame = viewer()->frameGeometry();
                 frame.moveCenter(screen->availableGeometry().center());
                 viewer()->move(frame.topLeft());
             }
         }
-        const QString path = QString::fromLocal8Bit(helpFile);
         viewer()->setWindowTitle(QStringLiteral("Lentaro Help"));
-        viewer()->setHtml(pageFor(path));
+        show(HelpDocument::localized(QString::fromLocal8Bit(helpFile), QLocale::system()));
+        QWidget* modal = QApplication::activeModalWidget();
+        standOver(modal == viewer() ? nullptr : modal);
         viewer()->show();
         viewer()->raise();
         viewer()->activateWindow();
@@ -70,19 +93,4 @@ HelpBrowser* HelpViewer::window() {
 
 void HelpViewer::setObserver(std::function<void(quint32)> o) {
     observer() = std::move(o);
-}
-
-QString HelpViewer::pageFor(const QString& path) {
-    QString page = readText(path);
-    if (page.isEmpty()) {
-        // The path is a Windows one; the program carries a document of the same name.
-        const QString name = path.section(QLatin1Char('\\'), -1).section(QLatin1Char('/'), -1);
-        page = readText(QStringLiteral(":/help/") + name);
-    }
-    if (page.isEmpty()) {
-        page = QStringLiteral("<h2>Help is not available</h2><p>The help file <b>%1</b> "
-                              "cannot be opened.</p>")
-                   .arg(path.toHtmlEscaped());
-    }
-    return page;
 }

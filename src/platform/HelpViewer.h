@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -23,7 +24,4 @@ public:
     static HelpBrowser* window();
     // Tests watch the commands that reach the viewer.
     static void setObserver(std::function<void(quint32 command)> observer);
-
-private:
-    static QString pageFor(const QString& path);
 };

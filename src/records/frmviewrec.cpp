@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/frmviewrec.h"
 
 #include "platform/EventHandler.h"
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 constexpr std::uint32_t kOrange = 0x000080FF;
@@ -65,13 +67,27 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     label->adjustSize();
     label->setBuddy(m_lblmem);
 
+    // A window shortcut of a tool window would go to its owner, which is blocked.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(help, &QShortcut::activated, this, &frmviewrec::helpRequested);
+
     QWidget::setTabOrder(m_lstrec, m_cmdclear);
     QWidget::setTabOrder(m_cmdclear, m_cmdexit);
 }
 
 void frmviewrec::showModal() {
     if (const QWidget* owner = parentWidget()) {
-        QRect frame = frameGeometry();
+        // The whole window is centred, frame and all. Until the window manager has
+        // framed it once, its frame is taken to be as wide as the owner's.
+        const auto margins = [](const QWidget* w) {
+            const QRect f = w->frameGeometry();
+            const QRect g = w->geometry();
+            return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
+                            f.bottom() - g.bottom());
+        };
+        const QMargins own = margins(this);
+        QRect frame = geometry().marginsAdded(own.isNull() ? margins(owner) : own);
         frame.moveCenter(owner->frameGeometry().center());
         move(frame.topLeft());
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
@@ -25,6 +26,10 @@ public:
     QLabel* lblmem() const { return m_lblmem; }
     QPushButton* cmdclear() const { return m_cmdclear; }
     QPushButton* cmdexit() const { return m_cmdexit; }
+
+signals:
+    // F1: the main window's Help, which this window's modality would otherwise block.
+    void helpRequested();
 
 protected:
     bool event(QEvent* event) override;
