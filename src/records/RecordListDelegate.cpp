@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/RecordListDelegate.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 constexpr int kGap = 8;

@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Row.h"
+#include "conversion/ConvertValue.h"
+#include "conversion/PlainResultItems.h"
+#include "conversion/ResultCommand.h"
+#include "platform/HelpDocument.h"
+#include "platform/NumberText.h"
+#include "records/Mrec.h"
+
+#include <QDir>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <limits>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
+// Everything that needs no window: the Result command over the conversion table, the
+// text rules and the record memory (failures are the window tests' scenarios); and what
+// a desktop program does without one: find its help safely and in the user's language,
+// and answer its command line. Expected conversions are worked out independently of the
+// code: the product in double, rounded to float, in the shortest digits that read back.
+class TestCore : public QObject {
+    Q_OBJECT
+private slots:
+    void convert_data();
+    void convert();
+    void toSingleRoundsAtTheFloatLimit();
+    void val_data();
+    void val();
+    void format_data();
+    void format();
+    void wholeFill();
+    void lineFields_data();
+    void lineFields();
+    void helpSources_data();
+    void helpSources();
+    void language_data();
+    void language();
+    void commandLine_data();
+    void commandLine();
+};
+
+void TestCore::convert_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("unit");
+    const char* units[] = {"Inch", "cm", "mm",  "inch", "cm", "mil",
+                           "inch", "mm", "mil", "mil",  "cm", "mm"};
+    const char* one[] = {"0.001",     "0.00254", "0.0254",   "0.03937", "0.1",  "39.37008",
+                         "0.3937008", "10",      "393.7008", "1000",    "2.54", "25.4"};
+    const char* minusTwo[] = {"-0.002",    "-0.00508",  "-0.0508",    "-0.07874",
+                              "-0.2",      "-78.74016", "-0.7874016", "-20",
+                              "-787.4016", "-2000",     "-5.08",      "-50.8"};
+    for (int i = 1; i <= 12; ++i) {
+        QTest::addRow("1 #%d", i) << i << "1" << one[i - 1] << units[i - 1];
+        QTest::addRow("-2 #%d", i) << i << "-2" << minusTwo[i - 1] << units[i - 1];
+    }
+    row("product rounded to float", 4, "123.456", "4.8604627", "inch");
+    row("big product", 11, "1E36", "2539999900000000000000000000000000000", "cm");
+    row("infinite product", 10, "1e36", "Infinity", "mil");
+    row("-infinite product", 9, "-1E36", "-Infinity", "mil");
+    row("blanks kept in the record", 8, " 1 5 ", "150", "mm");
+    row("too small for a float", 12, "1e-50", "0", "mm");
+}
+
+void TestCore::convert() {
+    QFETCH(int, index);
+    QFETCH(QString, input);
+    QFETCH(QString, result);
+    QFETCH(QString, unit);
+    Mrec mrec;
+    PlainResultItems items;
+    items.convindex = static_cast<std::uint8_t>(index);
+    items.setInputText(input);
+    ResultCommand::run(items, mrec);
+    QCOMPARE(items.resultCaption(), result);
+    QCOMPARE(items.unitCaption(), unit);
+    QCOMPARE(items.inputText(), QString());
+    QCOMPARE(mrec.lines(), QStringList{QStringLiteral("1\t%1\t%2").arg(input, result)});
+}
+
+void TestCore::toSingleRoundsAtTheFloatLimit() {
+    const float max = std::numeric_limits<float>::max();
+    const float inf = std::numeric_limits<float>::infinity();
+    QCOMPARE(ConvertValue::toSingle(0x1.fffffefffffffp127), max); // just below the midpoint
+    QCOMPARE(ConvertValue::toSingle(0x1.ffffffp127), inf);        // the midpoint rounds to even
+    QCOMPARE(ConvertValue::toSingle(-0x1.ffffffp127), -inf);
+}
+
+void TestCore::val_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    const double inf = std::numeric_limits<double>::infinity();
+    row("leading point", ".5", 0.5);
+    row("letters after", "12abc", 12.0);
+    row("blanks everywhere", " - 1 . 5 e 1 ", -15.0);
+    row("comma ends", "1,5", 1.0);
+    row("second point ends", "1.2.3", 1.2);
+    row("exponent without digits", "5e+x", 5.0);
+    row("comma first", ",5", 0.0);
+    row("inf", "inf", 0.0);
+    row("hex prefix", "0x10", 0.0);
+    row("thai digits", QString::fromUtf8("๑๒"), 0.0);
+    row("beyond double", "1E400", inf);
+    row("beyond double by digits", QString(400, QLatin1Char('9')), inf);
+    row("below double", "1E-400", 0.0);
+    row("below double by zeros", "0." + QString(400, QLatin1Char('0')) + "1", 0.0);
+    row("zero with huge exponent", "0e99999", 0.0);
+}
+
+void TestCore::val() {
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(NumberText::val(text), expected);
+}
+
+void TestCore::format_data() {
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("expected");
+    row("beyond seven digits", 123456789.0f, "123456790");
+    row("fifteen places", 1.5e-14f, "0.000000000000015");
+    row("rounded to fifteen places", 1.23e-14f, "0.000000000000012");
+    row("rounds up to the last place", 5e-16f, "0.000000000000001");
+    row("negative tiny", -1e-20f, "0");
+    row("negative zero", -0.0f, "0");
+}
+
+void TestCore::format() {
+    QFETCH(float, value);
+    QFETCH(QString, expected);
+    QCOMPARE(NumberText::format(value), expected);
+}
+
+namespace {
+struct Recorder {
+    QStringList messages;
+    Mrec mrec{[this](const QString& text, const QString& title, MessageStyle style) {
+        messages << QStringLiteral("%1%2 %3").arg(title, text).arg(int(style));
+    }};
+    void convert(int times) {
+        for (int i = 0; i < times; ++i)
+            mrec.RecordConversion(QStringLiteral("x"), QStringLiteral("y"));
+    }
+};
+} // namespace
+
+void TestCore::wholeFill() {
+    Recorder r;
+    r.convert(245);
+    QCOMPARE(r.mrec.memleft(), 10);
+    QVERIFY(r.messages.isEmpty());
+    r.convert(1); // the 246th meets the notice and is recorded all the same
+    QCOMPARE(r.mrec.memleft(), 9);
+    const QString low =
+        QStringLiteral("Alart !! ความจำในการบันทึกเหลือน้อย %1").arg(int(MessageStyle::Information));
+    QCOMPARE(r.messages, QStringList{low});
+    r.convert(9 + 2); // fills, then two refused
+    const QString full = QStringLiteral("Alart !! ความจำในการบันทึกหมดแล้วจากนี้ไปจะไม่ทำการบันทึก !! %1")
+                             .arg(int(MessageStyle::Exclamation));
+    QCOMPARE(r.messages, (QStringList{low, full, full}));
+    QCOMPARE(r.mrec.memleft(), 0);
+    const QStringList lines = r.mrec.lines();
+    QCOMPARE(lines.size(), 255);
+    for (int i = 0; i < lines.size(); ++i)
+        QCOMPARE(lines[i], QStringLiteral("%1\tx\ty").arg(i + 1));
+}
+
+void TestCore::lineFields_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("line");
+    row("tab", "1\t2", "0", "1\t1 2\t0");
+    row("line breaks", "a\r\nb", "x\ny", "1\ta  b\tx y");
+    row("unicode separators", QString(QChar::LineSeparator), QString(QChar::ParagraphSeparator),
+        "1\t \t ");
+}
+
+void TestCore::lineFields() {
+    QFETCH(QString, input);
+    QFETCH(QString, result);
+    QFETCH(QString, line);
+    Recorder r;
+    r.mrec.RecordConversion(input, result);
+    QCOMPARE(r.mrec.lines(), QStringList{line});
+}
+
+namespace {
+// Puts a file of the given kind at path; false when this system cannot make one.
+bool make(const QString& path, const QString& kind) {
+    if (kind == QLatin1String("missing"))
+        return true;
+    if (kind == QLatin1String("dir"))
+        return QDir().mkpath(path);
+#ifndef Q_OS_WIN
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+#endif
+    const QHash<QString, QByteArray> texts{{"good", "<p>help</p>"},
+                                           {"empty", ""},
+                                           {"binary", QByteArray("<p>\0\xff", 5)},
+                                           {"1MiB", QByteArray(HelpDocument::kMaxBytes, ' ')},
+                                           {"5MiB", QByteArray(5 * HelpDocument::kMaxBytes, ' ')}};
+    QFile file(path);
+    return texts.contains(kind) && file.open(QIODevice::WriteOnly) &&
+           file.write(texts[kind]) == texts[kind].size();
+}
+} // namespace
+
+void TestCore::helpSources_data() {
+    // What lies at the requested path and in the installed folder, and which is shown.
+    QTest::addColumn<QString>("requested");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("shown");
+    row("requested", "good", "good", "req");
+    row("exactly the limit", "1MiB", "good", "req");
+    for (const char* kind : {"missing", "fifo", "dir", "empty", "5MiB", "binary", "windows"})
+        QTest::addRow("%s, then installed", kind) << kind << "good"
+                                                  << "share";
+    row("neither", "dir", "5MiB", ":/help");
+}
+
+void TestCore::helpSources() {
+    QFETCH(QString, requested);
+    QFETCH(QString, installed);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("/HELP_LT.HLP");
+    QString path = dir.filePath(QStringLiteral("req") + name);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("req")) &&
+            QDir(dir.path()).mkdir(QStringLiteral("share")));
+    if (requested == QLatin1String("windows")) {
+        // A file named as the Windows path, in the working directory, is not it.
+        path = QStringLiteral("Q:\\Kestrano") + name;
+        QVERIFY(QDir::setCurrent(dir.path()));
+        make(path, QStringLiteral("good"));
+    } else if (!make(path, requested)) {
+        QSKIP("this system has no such files");
+    }
+    QVERIFY(make(dir.filePath(QStringLiteral("share") + name), installed));
+    const HelpDocument::Page page = HelpDocument::load(path, dir.filePath(QStringLiteral("share")));
+    QDir::setCurrent(QCoreApplication::applicationDirPath()); // so the folder can go
+    QCOMPARE(page.origin,
+             shown.startsWith(QLatin1Char(':')) ? shown + name : dir.filePath(shown + name));
+    QVERIFY(!page.html.isEmpty());
+}
+
+void TestCore::language_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+    const QString fixed = QStringLiteral("C:\\Program Files\\Kestrano\\HELP_LT.");
+    row("thai", fixed + "HLP", "th_TH", fixed + "th.HLP");
+    row("english", fixed + "HLP", "en_US", fixed + "HLP");
+    row("C", fixed + "HLP", "C", fixed + "HLP");
+    row("thai to english", "/x/HELP_LT.th.HLP", "en_GB", "/x/HELP_LT.HLP");
+}
+
+void TestCore::language() {
+    QFETCH(QString, path);
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(HelpDocument::localized(path, QLocale(locale)), expected);
+}
+
+void TestCore::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    row("version", QStringList{"--version"}, 0, "^lentaro 1\\.0\\r?\\n$", "^$");
+    row("help", QStringList{"--help"}, 0, "^Usage: [^\\n]*lentaro(.|\\n)*--version", "^$");
+    row("unknown option", QStringList{"--bogus"}, 2, "^$",
+        "^lentaro: Unknown option 'bogus'\\.\\r?\\nUsage: ");
+    row("stray argument", QStringList{"12"}, 2, "^$",
+        "^lentaro: Unexpected argument '12'\\.\\r?\\nUsage: ");
+#ifndef Q_OS_WIN
+    row("no display", QStringList{}, 1, "^$",
+        "^lentaro: cannot open a display\\.[^\\n]*DISPLAY[^\\n]*\\n$");
+#endif
+}
+
+void TestCore::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess lentaro;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    lentaro.setProcessEnvironment(env);
+    lentaro.start(QDir(QCoreApplication::applicationDirPath()).filePath(LENTARO_PROGRAM),
+                  arguments);
+    QVERIFY(lentaro.waitForFinished(60000));
+    QCOMPARE(lentaro.exitStatus(), QProcess::NormalExit);
+    const QByteArray stdOut = lentaro.readAllStandardOutput();
+    const QByteArray stdErr = lentaro.readAllStandardError();
+    QVERIFY2(QRegularExpression(out).match(QString::fromLocal8Bit(stdOut)).hasMatch(), stdOut);
+    QVERIFY2(QRegularExpression(err).match(QString::fromLocal8Bit(stdErr)).hasMatch(), stdErr);
+    QCOMPARE(lentaro.exitCode(), code);
+}
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
