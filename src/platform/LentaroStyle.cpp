@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LentaroStyle.h"
 
 #include "platform/LentaroFonts.h"
@@ -19,6 +20,12 @@ int LentaroStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 }
 
 void LentaroStyle::install(QApplication& app) {
-    QApplication::setStyle(new LentaroStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+#ifdef Q_OS_WIN
+    // On Windows the program looks as Windows programs do.
+    const QString base = QStringLiteral("Windows");
+#else
+    const QString base = QStringLiteral("Fusion");
+#endif
+    QApplication::setStyle(new LentaroStyle(QStyleFactory::create(base)));
     app.setFont(LentaroFonts::thai(8));
 }
