@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 #ifndef Q_OS_WIN
@@ -107,8 +106,9 @@ bool HelpDocument::isForeignPath(const QString& path) {
     Q_UNUSED(path);
     return false;
 #else
-    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
-    return drive.match(path).hasMatch();
+    return path.size() >= 3 && path[0].isLetter() && path[0].unicode() < 128 &&
+           path[1] == QLatin1Char(':') &&
+           (path[2] == QLatin1Char('\\') || path[2] == QLatin1Char('/'));
 #endif
 }
 
