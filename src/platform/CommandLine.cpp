@@ -5,6 +5,10 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 // Options that every Qt program takes; a user who passes -platform or -style to
 // Lentaro means them for Qt, not as mistakes.
@@ -24,6 +28,14 @@ void acceptQtOptions(QCommandLineParser& parser) {
 }
 
 void print(FILE* stream, const QString& text) {
+#ifdef Q_OS_WIN
+    // A window program has no console of its own; started from one, it answers there.
+    const DWORD which = stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
+    if (!GetStdHandle(which) && AttachConsole(ATTACH_PARENT_PROCESS))
+        stream = std::freopen("CONOUT$", "w", stream);
+    if (!stream)
+        return;
+#endif
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }
