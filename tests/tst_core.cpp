@@ -17,6 +17,7 @@
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 // Everything that needs no window: the Result command over the conversion table, the
@@ -273,15 +274,21 @@ void TestCore::commandLine_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    row("version", QStringList{"--version"}, 0, "^lentaro 1\\.0\\r?\\n$", "^$");
-    row("help", QStringList{"--help"}, 0, "^Usage: [^\\n]*lentaro(.|\\n)*--version", "^$");
+    QTest::addColumn<QString>("into"); // where the output goes when not read: a file, or closed
+    row("version", QStringList{"--version"}, 0, "^lentaro 1\\.0\\r?\\n$", "^$", "");
+    row("help", QStringList{"--help"}, 0, "^Usage: lentaro \\[options\\]\\r?\\n(.|\\n)*--version",
+        "^$", "");
     row("unknown option", QStringList{"--bogus"}, 2, "^$",
-        "^lentaro: Unknown option 'bogus'\\.\\r?\\nUsage: ");
+        "^lentaro: Unknown option 'bogus'\\.\\r?\\nUsage: lentaro ", "");
     row("stray argument", QStringList{"12"}, 2, "^$",
-        "^lentaro: Unexpected argument '12'\\.\\r?\\nUsage: ");
+        "^lentaro: Unexpected argument '12'\\.\\r?\\nUsage: ", "");
 #ifndef Q_OS_WIN
     row("no display", QStringList{}, 1, "^$",
-        "^lentaro: cannot open a display\\.[^\\n]*DISPLAY[^\\n]*\\n$");
+        "^lentaro: cannot open a display\\.[^\\n]*DISPLAY[^\\n]*\\n$", "");
+    row("help into a full output", QStringList{"--help"}, 1, "^$", "^lentaro: [^\\n]+\\n$",
+        "/dev/full");
+    row("version into a closed output", QStringList{"--version"}, 1, "^$", "^lentaro: [^\\n]+\\n$",
+        "closed");
 #endif
 }
 
@@ -290,7 +297,14 @@ void TestCore::commandLine() {
     QFETCH(int, code);
     QFETCH(QString, out);
     QFETCH(QString, err);
+    QFETCH(QString, into);
     QProcess lentaro;
+#ifndef Q_OS_WIN
+    if (into == QLatin1String("closed"))
+        lentaro.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    else if (!into.isEmpty())
+        lentaro.setStandardOutputFile(into);
+#endif
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));

@@ -2,76 +2,132 @@
 #include "platform/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 namespace {
+// What --help prints, word for word. The manual page is made from this same text at
+// build time (dist/CMakeLists.txt), so keep the raw-string markers as they are.
+const char kHelp[] = R"help(Usage: lentaro [options]
+Lentaro converts a length between inch, millimetre, centimetre and mil.
+
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+)help";
+
 // Options that every Qt program takes; a user who passes -platform or -style to
 // Lentaro means them for Qt, not as mistakes.
+constexpr std::array<std::string_view, 14> kQtOptionsWithValue = {
+    "platform",      "platformpluginpath",
+    "platformtheme", "plugin",
+    "display",       "style",
+    "stylesheet",    "qwindowgeometry",
+    "qwindowtitle",  "qwindowicon",
+    "session",       "name",
+    "title",         "visual"};
+constexpr std::array<std::string_view, 5> kQtFlags = {"reverse", "widgetcount", "nograb", "dograb",
+                                                      "sync"};
+
+template <typename Names> bool isOneOf(std::string_view name, const Names& names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// True when every argument is one of Qt's own, which QApplication reads itself. That is
+// how the program is nearly always started, and then nothing is built for the command
+// line: no parser, and no Qt object before the application.
+bool onlyQtOptions(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg.starts_with("--"))
+            arg.remove_prefix(1);
+        if (!arg.starts_with('-'))
+            return false;
+        arg.remove_prefix(1);
+        if (isOneOf(arg, kQtFlags))
+            continue;
+        if (!isOneOf(arg, kQtOptionsWithValue) || ++i == argc)
+            return false;
+    }
+    return true;
+}
+
 void acceptQtOptions(QCommandLineParser& parser) {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
-                             "style", "stylesheet", "qwindowgeometry", "qwindowtitle",
-                             "qwindowicon", "session", "name", "title", "visual"}) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    for (const std::string_view name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name.data(), qsizetype(name.size())),
+                                  QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
-        QCommandLineOption option(QString::fromLatin1(name));
+    for (const std::string_view name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name.data(), qsizetype(name.size())));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
 }
 
-void print(FILE* stream, const QString& text) {
+// False when the text did not get all the way out: a full disk, a closed stream.
+bool print(FILE* stream, const QString& text) {
 #ifdef Q_OS_WIN
     // A window program has no console of its own; started from one, it answers there.
     const DWORD which = stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
     if (!GetStdHandle(which) && AttachConsole(ATTACH_PARENT_PROCESS))
         stream = std::freopen("CONOUT$", "w", stream);
     if (!stream)
-        return;
+        return false;
 #endif
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0 &&
+           !std::ferror(stream);
+}
+
+// An answer that was asked for and never arrived is a failure, as for any command a
+// script might run.
+int answer(const QString& text) {
+    if (print(stdout, text))
+        return 0;
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    print(stderr, QStringLiteral("lentaro: cannot write to standard output: %1\n").arg(why));
+    return CommandLine::kOutputError;
 }
 } // namespace
 
 int CommandLine::handle(int argc, char* argv[]) {
-    // A core application only: it opens no display.
-    QCoreApplication core(argc, argv);
+    if (onlyQtOptions(argc, argv))
+        return kGoOn;
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lentaro converts a length between inch, millimetre, centimetre and mil."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{"h", "help"}, QStringLiteral("Show this help."));
-    const QCommandLineOption version(QStringList{"v", "version"},
-                                     QStringLiteral("Show the version."));
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringList{"v", "version"});
     parser.addOption(help);
     parser.addOption(version);
     acceptQtOptions(parser);
 
     QString error;
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(arguments))
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         error =
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
     if (!error.isEmpty()) {
-        print(stderr, QStringLiteral("lentaro: %1\n").arg(error) + parser.helpText());
+        print(stderr, QStringLiteral("lentaro: %1\n").arg(error) + QString::fromUtf8(kHelp));
         return kUsageError;
     }
-    if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("lentaro %1\n").arg(QStringLiteral(LENTARO_VERSION)));
-        return 0;
-    }
+    if (parser.isSet(help))
+        return answer(QString::fromUtf8(kHelp));
+    if (parser.isSet(version))
+        return answer(QStringLiteral("lentaro %1\n").arg(QStringLiteral(LENTARO_VERSION)));
     return kGoOn;
 }

@@ -6,9 +6,11 @@
 class CommandLine {
 public:
     static constexpr int kGoOn = -1;
+    static constexpr int kOutputError = 1;
     static constexpr int kUsageError = 2;
 
     // kGoOn to start the program, or the exit code when it is to end here: after
-    // --help or --version, or a bad argument.
+    // --help or --version (kOutputError when the answer could not be written), or a
+    // bad argument.
     static int handle(int argc, char* argv[]);
 };
