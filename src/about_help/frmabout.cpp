@@ -1,27 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_help/frmabout.h"
 
+#include "platform/FormFit.h"
 #include "platform/LentaroFonts.h"
+#include "platform/ReadableText.h"
 #include "platform/Shape.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
 
 namespace {
 constexpr std::uint32_t kLightGrey = 0x00E0E0E0;
 constexpr std::uint32_t kHighlight = 0x8000000D;
 constexpr std::uint32_t kGrey = 0x00808080;
 constexpr std::uint32_t kLightBlue = 0x00FF8080;
+constexpr std::uint32_t kWhite = 0x00FFFFFF;
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top,
-              std::uint32_t color) {
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+              std::uint32_t color, const QFont& font = QFont()) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    if (font != QFont())
+        l->setFont(font);
     Twips::setForeColor(l, color);
-    l->move(Twips::px(left), Twips::px(top));
+    FormFit::sizeToText(l, geometry);
     return l;
+}
+
+// The system's highlight colour where it reads on the white panel at least as well as a
+// light desktop's does; that one where a theme's would not.
+QColor highlightOnWhite(const QStyle* style) {
+    const QColor theme = Twips::color(kHighlight);
+    const QColor standard = style->standardPalette().color(QPalette::Highlight);
+    const QColor white = Twips::color(kWhite);
+    const double wanted = std::min(ReadableText::kMinimum, ReadableText::contrast(standard, white));
+    return ReadableText::contrast(theme, white) >= wanted ? theme : standard;
 }
 
 QLabel* picture(QWidget* parent, const QString& name, const QString& file, const QRect& geometry) {
@@ -43,15 +59,21 @@ frmabout::frmabout(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(Twips::size(7560, 3090));
     setFocusPolicy(Qt::NoFocus);
 
-    auto* panel = new Shape(this, QGuiApplication::palette().color(QPalette::Base));
+    // A white panel, as the window background was on the desktop these colours were
+    // chosen for: the grey and blue lines on it are only readable there.
+    auto* panel = new Shape(this, Twips::color(kWhite));
     panel->setObjectName(QStringLiteral("Shape1"));
     panel->setGeometry(Twips::rect(120, 120, 7335, 2655));
 
     picture(this, QStringLiteral("Image1"), QStringLiteral(":/images/logo.gif"),
             Twips::rect(240, 360, 2865, 1200));
 
-    QLabel* product = label(this, QStringLiteral("Label1"), productLine(), 3240, 360, kHighlight);
-    product->setFont(LentaroFonts::thai(12, true));
+    QLabel* product =
+        label(this, QStringLiteral("Label1"), productLine(), Twips::rect(3240, 360, 4080, 300),
+              kHighlight, LentaroFonts::thai(12, true));
+    QPalette productColours = product->palette();
+    productColours.setColor(QPalette::WindowText, highlightOnWhite(style()));
+    product->setPalette(productColours);
 
     auto* frame = new Shape(this, QColor(), Shape::Corners::Rounded);
     frame->setObjectName(QStringLiteral("Shape2"));
@@ -59,22 +81,16 @@ frmabout::frmabout(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     picture(this, QStringLiteral("Image2"), QStringLiteral(":/images/picture.gif"),
             Twips::rect(3480, 960, 750, 750));
-    label(this, QStringLiteral("Label5"), QStringLiteral("Author : The Lentaro developers"), 4440,
-          1200, kGrey);
-    label(this, QStringLiteral("Label2"), QStringLiteral("E-mail : lentaro@example.org"), 4440,
-          1440, kGrey);
-    label(this, QStringLiteral("Label4"), QStringLiteral("Homepage : lentaro.example.org"), 3600,
-          1920, kLightBlue);
-    for (QLabel* l : findChildren<QLabel*>()) {
-        if (l->pixmap().isNull())
-            l->adjustSize();
-    }
+    label(this, QStringLiteral("Label5"), QStringLiteral("Author : The Lentaro developers"),
+          Twips::rect(4440, 1200, 2625, 195), kGrey);
+    label(this, QStringLiteral("Label2"), QStringLiteral("E-mail : lentaro@example.org"),
+          Twips::rect(4440, 1440, 2100, 195), kGrey);
+    label(this, QStringLiteral("Label4"), QStringLiteral("Homepage : lentaro.example.org"),
+          Twips::rect(3600, 1920, 3420, 195), kLightBlue);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frameRect = frameGeometry();
-        frameRect.moveCenter(screen->availableGeometry().center());
-        move(frameRect.topLeft());
-    }
+    auto* close = new QShortcut(QKeySequence::Cancel, this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+    WindowPlace::centreOnScreen(this);
 }
 
 QString frmabout::productLine() {

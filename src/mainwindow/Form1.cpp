@@ -5,26 +5,29 @@
 #include "about_help/frmabout.h"
 #include "conversion/ConvertValue.h"
 #include "conversion/ResultCommand.h"
+#include "platform/Announcer.h"
+#include "platform/CommandButton.h"
 #include "platform/EventHandler.h"
+#include "platform/FormFit.h"
 #include "platform/InputValidator.h"
 #include "platform/LentaroFonts.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramEnd.h"
+#include "platform/ReadableText.h"
 #include "platform/Shape.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 #include "records/Mrec.h"
 #include "records/frmviewrec.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -70,16 +73,14 @@ Form1::Form1(Mrec& records, QWidget* parent)
     buildInputRow(client);
     buildMenu();
     setTabOrder();
+    client->resize(client->minimumSize());
+    FormFit::fit(client);
 
     // Form_Load
     m_records.setMemleft(Mrec::kSlots);
 
-    resize(Twips::px(5295), Twips::px(4875) + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    resize(client->minimumWidth(), client->minimumHeight() + menuBar()->sizeHint().height());
+    WindowPlace::centreOnScreen(this);
 
     // Giving optconv(1) the first focus chooses it, and choosing moves the focus on.
     m_optconv[1]->setChecked(true);
@@ -104,6 +105,10 @@ void Form1::buildResultRow(QWidget* client) {
     m_lblunit->setObjectName(QStringLiteral("lblunit"));
     Twips::setForeColor(m_lblunit, kRed);
     m_lblunit->setAccessibleDescription(QStringLiteral("Unit"));
+    QStringList units;
+    for (std::uint8_t index = 1; index <= ConvertValue::kCount; ++index)
+        units << ConvertValue::UnitByIndex(index);
+    m_lblunit->setProperty(FormFit::kAlsoHolds, units);
 }
 
 void Form1::buildConversionGrid(QWidget* client) {
@@ -130,6 +135,11 @@ void Form1::buildConversionGrid(QWidget* client) {
         option->setGeometry(Twips::rect(lefts[column], 480 + row * 480, narrow ? 1095 : 1215, 255));
         Twips::setBackColor(option, bands[row]);
         option->installEventFilter(this);
+        // The grid is one tab stop, the chosen option, as a group of options is on Windows.
+        option->setFocusPolicy(Qt::ClickFocus);
+        connect(option, &QRadioButton::toggled, option, [option](bool on) {
+            option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+        });
         connect(option, &QRadioButton::clicked, this, [this, index] {
             EventHandler::run(this, [this, index] { optconv_Click(index); });
         });
@@ -144,8 +154,7 @@ void Form1::buildInputRow(QWidget* client) {
 
     auto* label = new QLabel(QStringLiteral("Insert Value"), m_frame2);
     label->setObjectName(QStringLiteral("Label1"));
-    label->move(Twips::px(720), Twips::px(240));
-    label->adjustSize();
+    FormFit::sizeToText(label, Twips::rect(720, 240, 870, 195));
 
     m_txtinput = new QLineEdit(m_frame2);
     m_txtinput->setObjectName(QStringLiteral("txtinput"));
@@ -155,22 +164,21 @@ void Form1::buildInputRow(QWidget* client) {
     m_txtinput->setFont(LentaroFonts::thai(9.75));
     m_txtinput->setValidator(new InputValidator(m_txtinput));
     Twips::setForeColor(m_txtinput, kBlue);
+    ReadableText::keepBackgroundUnder(m_txtinput);
     m_txtinput->setAccessibleName(label->text());
     m_txtinput->setAccessibleDescription(QStringLiteral("Value to convert"));
     label->setBuddy(m_txtinput);
     m_txtinput->installEventFilter(this);
 
-    m_cmdclear = new QPushButton(QStringLiteral("Clear"), m_frame2);
+    m_cmdclear = new CommandButton(QStringLiteral("Clear"), m_frame2);
     m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
     m_cmdclear->setGeometry(Twips::rect(2400, 360, 855, 495));
-    m_cmdclear->setAutoDefault(false);
     connect(m_cmdclear, &QPushButton::clicked, this,
             EventHandler::slot(this, &Form1::cmdclear_Click));
 
-    m_cmdresult = new QPushButton(QStringLiteral("Result"), m_frame2);
+    m_cmdresult = new CommandButton(QStringLiteral("Result"), m_frame2);
     m_cmdresult->setObjectName(QStringLiteral("cmdresult"));
     m_cmdresult->setGeometry(Twips::rect(3480, 360, 1335, 495));
-    m_cmdresult->setAutoDefault(false);
     connect(m_cmdresult, &QPushButton::clicked, this,
             EventHandler::slot(this, &Form1::cmdresult_Click));
 }
@@ -233,7 +241,9 @@ QString Form1::resultCaption() const {
 }
 
 void Form1::setResultCaption(const QString& text) {
-    m_lblresult->setText(text);
+    // A long result shrinks to fit rather than losing its leading digits.
+    FormFit::showWhole(m_lblresult, text, LentaroFonts::thai(12, true),
+                       LentaroFonts::thai(8).pointSizeF());
 }
 
 QString Form1::unitCaption() const {
@@ -260,6 +270,10 @@ void Form1::txtinput_KeyPress(int keyAscii) {
 
 void Form1::cmdresult_Click() {
     ResultCommand::run(*this, m_records);
+    // A screen reader does not read a label that changes; the input box, which has the
+    // focus now, carries the result to it.
+    Announcer::announce(m_txtinput,
+                        (m_lblresult->text() + QLatin1Char(' ') + m_lblunit->text()).trimmed());
 }
 
 void Form1::cmdclear_Click() {

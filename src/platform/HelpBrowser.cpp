@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HelpBrowser.h"
 
+#include <QKeyEvent>
+
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -23,4 +25,18 @@ void HelpBrowser::follow(const QUrl& link) {
     } else if (m_documents.contains(path)) {
         emit documentRequested(path, link.fragment());
     }
+}
+
+bool HelpBrowser::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked)
+        emit blocked();
+    return QTextBrowser::event(event);
+}
+
+void HelpBrowser::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }

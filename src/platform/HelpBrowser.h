@@ -18,6 +18,12 @@ public:
 
 signals:
     void documentRequested(const QString& name, const QString& anchor);
+    // A modal window has come up that would keep the viewer from taking input.
+    void blocked();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void follow(const QUrl& link);

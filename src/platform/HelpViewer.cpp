@@ -3,9 +3,10 @@
 
 #include "platform/HelpBrowser.h"
 #include "platform/HelpDocument.h"
+#include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QWindow>
 
 namespace {
@@ -58,16 +59,25 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
             viewer() = new HelpBrowser;
             viewer()->setAttribute(Qt::WA_DeleteOnClose);
             viewer()->setAttribute(Qt::WA_QuitOnClose, false);
-            viewer()->resize(560, 600);
+            viewer()->resize(
+                WindowPlace::fitted(viewer(), QSize(Twips::px(8400), Twips::px(9000))));
             QObject::connect(viewer(), &HelpBrowser::documentRequested, viewer(),
                              [](const QString& name, const QString& anchor) {
                                  show(HelpDocument::sibling(currentFile(), name), anchor);
                              });
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect frame = viewer()->frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                viewer()->move(frame.topLeft());
-            }
+            // The viewer stands for a program of its own, which no modal window of
+            // Lentaro's ever blocked.
+            QObject::connect(
+                viewer(), &HelpBrowser::blocked, viewer(),
+                [] {
+                    QWidget* modal = QApplication::activeModalWidget();
+                    if (modal && modal != viewer()) {
+                        standOver(modal);
+                        modal->activateWindow();
+                    }
+                },
+                Qt::QueuedConnection);
+            WindowPlace::centreOnScreen(viewer());
         }
         viewer()->setWindowTitle(QStringLiteral("Lentaro Help"));
         show(HelpDocument::localized(QString::fromLocal8Bit(helpFile), QLocale::system()));

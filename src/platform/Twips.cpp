@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Twips.h"
 
+#include "platform/ReadableText.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -21,11 +23,13 @@ void Twips::setBackColor(QWidget* widget, std::uint32_t bgr) {
     palette.setColor(widget->backgroundRole(), color(bgr));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+    ReadableText::keepTextOn(widget);
 }
 
 void Twips::setForeColor(QWidget* widget, std::uint32_t bgr) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color(bgr));
     palette.setColor(QPalette::Text, color(bgr));
+    ReadableText::markFixed(widget);
     widget->setPalette(palette);
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/frmviewrec.h"
 
+#include "platform/CommandButton.h"
 #include "platform/EventHandler.h"
+#include "platform/FormFit.h"
 #include "platform/LentaroFonts.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 #include "records/Mrec.h"
 #include "records/RecordListView.h"
 
@@ -35,11 +38,9 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     m_lstrec->setGeometry(Twips::rect(120, 120, 4575, 3360));
     m_lstrec->setFont(LentaroFonts::thai(12));
     m_lstrec->setModel(m_records.records());
-    QPalette list = m_lstrec->palette();
-    list.setColor(QPalette::Base, Twips::color(kWhite));
-    m_lstrec->setPalette(list);
+    Twips::setBackColor(m_lstrec, kWhite);
 
-    m_cmdclear = new QPushButton(QStringLiteral("Clear Record"), this);
+    m_cmdclear = new CommandButton(QStringLiteral("Clear Record"), this);
     m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
     m_cmdclear->setGeometry(Twips::rect(2040, 3600, 1455, 375));
     connect(m_cmdclear, &QPushButton::clicked, this,
@@ -51,9 +52,9 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     m_lblmem->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     m_lblmem->setAlignment(Qt::AlignCenter);
     Twips::setBackColor(m_lblmem, kWhite);
-    m_lblmem->setAccessibleDescription(QStringLiteral("Record slots left"));
+    m_lblmem->setProperty(FormFit::kAlsoHolds, QStringList{QStringLiteral("255")});
 
-    m_cmdexit = new QPushButton(QStringLiteral("&Exit"), this);
+    m_cmdexit = new CommandButton(QStringLiteral("&Exit"), this);
     m_cmdexit->setObjectName(QStringLiteral("cmdexit"));
     m_cmdexit->setGeometry(Twips::rect(3600, 3600, 1095, 375));
     connect(m_cmdexit, &QPushButton::clicked, this,
@@ -61,10 +62,9 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
 
     auto* label = new QLabel(QStringLiteral("Memory ->"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->move(Twips::px(120), Twips::px(3720));
     label->setFont(LentaroFonts::thai(8.25, true));
     Twips::setForeColor(label, kWhite);
-    label->adjustSize();
+    FormFit::sizeToText(label, Twips::rect(120, 3720, 855, 195));
     label->setBuddy(m_lblmem);
 
     // A window shortcut of a tool window would go to its owner, which is blocked.
@@ -74,23 +74,12 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
 
     QWidget::setTabOrder(m_lstrec, m_cmdclear);
     QWidget::setTabOrder(m_cmdclear, m_cmdexit);
+    FormFit::fit(this);
 }
 
 void frmviewrec::showModal() {
-    if (const QWidget* owner = parentWidget()) {
-        // The whole window is centred, frame and all. Until the window manager has
-        // framed it once, its frame is taken to be as wide as the owner's.
-        const auto margins = [](const QWidget* w) {
-            const QRect f = w->frameGeometry();
-            const QRect g = w->geometry();
-            return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
-                            f.bottom() - g.bottom());
-        };
-        const QMargins own = margins(this);
-        QRect frame = geometry().marginsAdded(own.isNull() ? margins(owner) : own);
-        frame.moveCenter(owner->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    if (const QWidget* owner = parentWidget())
+        WindowPlace::centreOver(this, owner);
     show();
     raise();
     activateWindow();
@@ -115,6 +104,12 @@ void frmviewrec::refreshMemory() {
     const std::uint8_t left = m_records.memleft();
     Twips::setForeColor(m_lblmem, left <= Mrec::kLowAt ? kRed : kBlack);
     m_lblmem->setText(QString::number(left));
+    // Read out for what it is, with the "Memory ->" label that names it, and heard as
+    // the window opens with the list that takes the focus.
+    const QString slotsLeft =
+        QStringLiteral("%1 of %2 record slots left").arg(left).arg(Mrec::kSlots);
+    m_lblmem->setAccessibleName(QStringLiteral("Memory: ") + slotsLeft);
+    m_lstrec->setAccessibleDescription(slotsLeft);
 }
 
 bool frmviewrec::event(QEvent* event) {

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/CommandButton.h"
+
+#include <QKeyEvent>
+
+CommandButton::CommandButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+    setAutoDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}

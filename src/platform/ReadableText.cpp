@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ReadableText.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+const char* const kFixed = "lentaroFixedTextColour";
+
+double luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+QPalette::ColorRole textRole(const QWidget* widget) {
+    return widget->backgroundRole() == QPalette::Base ? QPalette::Text : QPalette::WindowText;
+}
+} // namespace
+
+double ReadableText::contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+ReadableText::ReadableText(QWidget* widget, Mode mode)
+    : QObject(widget), m_widget(widget), m_mode(mode) {
+    widget->installEventFilter(this);
+    update();
+}
+
+void ReadableText::keepTextOn(QWidget* widget) {
+    if (!widget->findChild<ReadableText*>(QString(), Qt::FindDirectChildrenOnly))
+        new ReadableText(widget, Mode::Text);
+}
+
+void ReadableText::keepBackgroundUnder(QWidget* widget) {
+    new ReadableText(widget, Mode::Background);
+}
+
+void ReadableText::markFixed(QWidget* widget) {
+    widget->setProperty(kFixed, true);
+}
+
+bool ReadableText::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_widget && (event->type() == QEvent::PaletteChange ||
+                                event->type() == QEvent::ApplicationPaletteChange))
+        update();
+    return QObject::eventFilter(watched, event);
+}
+
+void ReadableText::update() {
+    // The theme's colours are the application's for this kind of widget; the widget's
+    // own palette holds what the forms, or this, have set.
+    const QPalette theme = QApplication::palette(m_widget);
+    QPalette palette = m_widget->palette();
+    if (m_mode == Mode::Text) {
+        if (m_widget->property(kFixed).toBool())
+            return;
+        const QColor background = palette.color(m_widget->backgroundRole());
+        const QColor own = theme.color(textRole(m_widget));
+        const QColor text = contrast(own, background) >= kMinimum ? own : QColor(Qt::black);
+        // Only the text's role: a radio button's dot is drawn in the other.
+        if (palette.color(textRole(m_widget)) == text)
+            return;
+        palette.setColor(textRole(m_widget), text);
+    } else {
+        const QColor own = theme.color(QPalette::Base);
+        const QColor base =
+            contrast(palette.color(QPalette::Text), own) >= kMinimum ? own : QColor(Qt::white);
+        if (palette.color(QPalette::Base) == base)
+            return;
+        palette.setColor(QPalette::Base, base);
+    }
+    m_widget->setPalette(palette);
+}

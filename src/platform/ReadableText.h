@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QObject>
+
+class QWidget;
+
+// Keeps text readable where the forms fix one colour and the desktop's theme gives the
+// other: the forms were drawn for a light desktop, and a dark or high-contrast theme
+// would otherwise put white text on their white labels. In a light theme nothing changes.
+class ReadableText : public QObject {
+    Q_OBJECT
+public:
+    // The contrast a text needs against its background (WCAG 2, normal text).
+    static constexpr double kMinimum = 4.5;
+
+    // The WCAG contrast ratio of two colours, 1 to 21.
+    static double contrast(const QColor& a, const QColor& b);
+    // Text the forms give no colour, on a background they fix: the theme's text colour
+    // where it reads there, black otherwise. Follows later changes of the theme.
+    static void keepTextOn(QWidget* widget);
+    // A text colour the forms fix, on a background they leave to the theme: the theme's
+    // background where the text reads on it, white (the light desktop's) otherwise.
+    static void keepBackgroundUnder(QWidget* widget);
+    // Marks the widget's text colour as one the forms fix, so keepTextOn leaves it.
+    static void markFixed(QWidget* widget);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Mode { Text, Background };
+    ReadableText(QWidget* widget, Mode mode);
+    void update();
+
+    QWidget* m_widget;
+    Mode m_mode;
+};
