@@ -73,6 +73,7 @@ Form1::Form1(Mrec& records, QWidget* parent)
     buildInputRow(client);
     buildMenu();
     setTabOrder();
+    m_announcer = new Announcer(client);
     client->resize(client->minimumSize());
     FormFit::fit(client);
 
@@ -272,8 +273,8 @@ void Form1::cmdresult_Click() {
     ResultCommand::run(*this, m_records);
     // A screen reader does not read a label that changes; the input box, which has the
     // focus now, carries the result to it.
-    Announcer::announce(m_txtinput,
-                        (m_lblresult->text() + QLatin1Char(' ') + m_lblunit->text()).trimmed());
+    m_announcer->announce((m_lblresult->text() + QLatin1Char(' ') + m_lblunit->text()).trimmed(),
+                          m_txtinput);
 }
 
 void Form1::cmdclear_Click() {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 
+class Announcer;
 class Mrec;
 class QAction;
 class QGroupBox;
@@ -55,6 +56,7 @@ public:
     QAction* action(const QString& caption) const;
     frmviewrec* viewrec() const;
     frmabout* about() const;
+    Announcer* announcer() const { return m_announcer; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +79,7 @@ private:
     QLineEdit* m_txtinput = nullptr;
     QPushButton* m_cmdclear = nullptr;
     QPushButton* m_cmdresult = nullptr;
+    Announcer* m_announcer = nullptr;
     QPointer<frmviewrec> m_viewrec;
     QPointer<frmabout> m_about;
 };

@@ -1,22 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Announcer.h"
 
-#include <QString>
-#include <QWidget>
+#include <QAccessibleWidget>
 
-void Announcer::announce(QWidget* control, const QString& text) {
+namespace {
+QAccessibleInterface* notification(const QString& className, QObject* object) {
+    if (className == QLatin1String("Announcer") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+} // namespace
+
+Announcer::Announcer(QWidget* window) : QWidget(window) {
+    static const bool installed = (QAccessible::installFactory(notification), true);
+    Q_UNUSED(installed);
+    setObjectName(QStringLiteral("Announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(0, 0);
+    hide();
+}
+
+void Announcer::announce(const QString& text, QWidget* focused) {
 #ifdef Q_OS_WIN
-    // Qt's UI Automation bridge passes on name changes only.
+    // A change of the focused control's name; the same news twice in a slightly
+    // different form, as a name that did not change is not read again.
     static const char* const kBase = "lentaroAccessibleName";
-    if (!control->property(kBase).isValid())
-        control->setProperty(kBase, control->accessibleName());
-    const QString base = control->property(kBase).toString();
-    control->setAccessibleName(base.isEmpty() ? text : text + QStringLiteral(", ") + base);
+    if (!focused->property(kBase).isValid())
+        focused->setProperty(kBase, focused->accessibleName());
+    const QString base = focused->property(kBase).toString();
+    QString name = base.isEmpty() ? text : text + QStringLiteral(". ") + base;
+    if (name == focused->accessibleName())
+        name.replace(text.size(), 1, QLatin1Char(','));
+    focused->setAccessibleName(name);
 #else
-    // The same news twice must be heard twice: a reader may skip a description that
-    // did not change.
-    if (control->accessibleDescription() == text)
-        control->setAccessibleDescription(QString());
-    control->setAccessibleDescription(text);
+    Q_UNUSED(focused);
 #endif
+    hide();
+    setAccessibleName(text);
+    show();
 }

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QString;
-class QWidget;
+#include <QWidget>
 
-// Has a screen reader say a short text about the focused control, without moving the
-// focus: readers speak a change of the focused object's description (Orca) or name
-// (Windows' UI Automation clients such as Narrator), and ignore labels changing.
-class Announcer {
+// Has a screen reader say a short text without moving the focus. Readers ignore a label
+// that changes, and Qt 6.4 has no call for it; what they do speak is a notification
+// coming into view (Orca), or a change of the focused control's name (Narrator, through
+// Qt's UI Automation bridge). The announcer is an empty notification in its window.
+class Announcer : public QWidget {
+    Q_OBJECT
 public:
-    // Says text as news about control, which has or is about to take the focus. The
-    // text stays as the control's last news, heard again when it is focused.
-    static void announce(QWidget* control, const QString& text);
+    explicit Announcer(QWidget* window);
+
+    // Says text; focused is the control that has the focus now, which carries the text on
+    // where the reader listens to names rather than notifications.
+    void announce(const QString& text, QWidget* focused);
+    // The last text said.
+    QString text() const { return accessibleName(); }
 };
