@@ -3,7 +3,7 @@
 // window, and showing the record window holding 255 lines. Prints medians.
 #include "mainwindow/Form1.h"
 #include "platform/LentaroStyle.h"
-#include "platform/MessageBox.h"
+#include "platform/StandIn.h"
 #include "records/Mrec.h"
 #include "records/frmviewrec.h"
 
@@ -36,7 +36,12 @@ void report(const char* what, std::vector<double> us) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     LentaroStyle::install(app);
-    MessageBox::setAnswerer([](const MessageBox::Shown&) {});
+    struct : StandIn {
+        bool message(const Message&) override { return true; }
+        bool end(End) override { return false; }
+        void helpCommand(quint32) override {}
+    } answer;
+    StandIn::set(&answer);
     Mrec records;
     Form1 form(records);
     form.show();

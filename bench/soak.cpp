@@ -5,7 +5,7 @@
 // Usage: soak [CONVERSIONS]
 #include "mainwindow/Form1.h"
 #include "platform/LentaroStyle.h"
-#include "platform/MessageBox.h"
+#include "platform/StandIn.h"
 #include "records/Mrec.h"
 #include "records/frmviewrec.h"
 
@@ -44,7 +44,14 @@ int main(int argc, char* argv[]) {
     LentaroStyle::install(app);
     const int total = argc > 1 ? std::atoi(argv[1]) : 100000;
     int warnings = 0;
-    MessageBox::setAnswerer([&](const MessageBox::Shown&) { ++warnings; });
+    struct Counter : StandIn {
+        int& count;
+        explicit Counter(int& c) : count(c) {}
+        bool message(const Message&) override { return ++count, true; }
+        bool end(End) override { return false; }
+        void helpCommand(quint32) override {}
+    } counter(warnings);
+    StandIn::set(&counter);
     Mrec records;
     Form1 form(records);
     form.show();

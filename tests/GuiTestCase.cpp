@@ -16,9 +16,7 @@ void GuiTestCase::initTestCase() {
 
 void GuiTestCase::openMainWindow() {
     tearDown();
-    HelpViewer::setObserver([this](quint32 command) { commands << command; });
-    MessageBox::setAnswerer([this](const MessageBox::Shown& shown) { messages << shown; });
-    ProgramEnd::setHandler([this](ProgramEnd::Way way) { endRequests << way; });
+    StandIn::set(this);
     connect(&m_watchdog, &QTimer::timeout, this, &GuiTestCase::closeUnexpectedModal,
             Qt::UniqueConnection);
     m_watchdog.start(20);
@@ -38,7 +36,6 @@ void GuiTestCase::closeMainWindow() {
 }
 
 void GuiTestCase::tearDown() {
-    HelpViewer::setObserver({});
     delete HelpViewer::window();
     if (form)
         delete form->about();
@@ -46,8 +43,8 @@ void GuiTestCase::tearDown() {
     records.reset();
     m_watchdog.stop();
     m_expectedModal.clear();
-    MessageBox::setAnswerer({});
-    ProgramEnd::setHandler({});
+    StandIn::set(nullptr);
+    answerBoxes = catchEnd = true;
     messages.clear();
     endRequests.clear();
     commands.clear();

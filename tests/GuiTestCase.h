@@ -2,8 +2,7 @@
 #pragma once
 
 #include "mainwindow/Form1.h"
-#include "platform/MessageBox.h"
-#include "platform/ProgramEnd.h"
+#include "platform/StandIn.h"
 #include "records/Mrec.h"
 
 #include <QLineEdit>
@@ -13,16 +12,19 @@
 #include <QTimer>
 #include <memory>
 
-// A fresh main window for each test, with message boxes answered, end requests and help
-// viewer commands recorded instead of acted on; a watchdog closes and records any modal
-// window the test did not expect, nested event loops included, so that a test fails
-// instead of hanging. Safe whatever fails: the window always goes before the record
-// memory it refers to, and a set-up left half done by a failed check is torn down by
-// the next one.
-class GuiTestCase : public QObject {
+// A fresh main window for each test, standing in for the desktop: message boxes answered,
+// end requests and help viewer commands recorded instead of acted on. A watchdog closes
+// and records any modal window the test did not expect, nested event loops included, so
+// that a test fails instead of hanging. Safe whatever fails: the window always goes before
+// the record memory it refers to, and a set-up left half done is torn down by the next.
+class GuiTestCase : public QObject, public StandIn {
     Q_OBJECT
 public:
     ~GuiTestCase() override { tearDown(); }
+
+    bool message(const Message& shown) override { return messages << shown, answerBoxes; }
+    bool end(End way) override { return endRequests << way, catchEnd; }
+    void helpCommand(quint32 command) override { commands << command; }
 
 private slots:
     void initTestCase();
@@ -35,9 +37,11 @@ protected:
 
     std::unique_ptr<Mrec> records;
     std::unique_ptr<Form1> form;
-    QList<MessageBox::Shown> messages;
-    QList<ProgramEnd::Way> endRequests;
+    QList<Message> messages;
+    QList<End> endRequests;
     QList<quint32> commands;
+    bool answerBoxes = true;
+    bool catchEnd = true;
 
     void openMainWindow();
     // A modal window the test means to show (such as the record window).

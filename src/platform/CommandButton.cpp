@@ -10,7 +10,7 @@ CommandButton::CommandButton(const QString& text, QWidget* parent) : QPushButton
 void CommandButton::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !event->isAutoRepeat()) {
-        animateClick();
+        click();
         event->accept();
         return;
     }

@@ -99,10 +99,11 @@ void FormFit::sizeToText(QLabel* label, const QRect& drawn) {
 void FormFit::showWhole(QLabel* label, const QString& text, const QFont& full,
                         qreal smallestPoints) {
     QFont font = full;
-    const int room = label->contentsRect().width() - 2 * label->margin() - 2;
-    const int wanted = advance(full, text);
-    if (wanted > room && room > 0)
-        font.setPointSizeF(std::max(smallestPoints, full.pointSizeF() * room / wanted));
+    const int room = label->contentsRect().width() - 2 * label->margin();
+    // Text does not shrink quite in proportion to its size: step down until it fits.
+    for (qreal points = full.pointSizeF() * std::min(1.0, double(room) / advance(full, text));
+         advance(font, text) > room && font.pointSizeF() > smallestPoints; points -= 0.25)
+        font.setPointSizeF(std::max(smallestPoints, points));
     label->setFont(font);
     label->setText(text);
     label->setToolTip(advance(font, text) > room ? text : QString());

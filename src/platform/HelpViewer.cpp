@@ -3,6 +3,7 @@
 
 #include "platform/HelpBrowser.h"
 #include "platform/HelpDocument.h"
+#include "platform/StandIn.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlace.h"
 
@@ -12,11 +13,6 @@
 namespace {
 QPointer<HelpBrowser>& viewer() {
     static QPointer<HelpBrowser> instance;
-    return instance;
-}
-
-std::function<void(quint32)>& observer() {
-    static std::function<void(quint32)> instance;
     return instance;
 }
 
@@ -51,8 +47,8 @@ void standOver(QWidget* modal) {
 } // namespace
 
 qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command, qint32) {
-    if (observer())
-        observer()(command);
+    if (StandIn* standIn = StandIn::current())
+        standIn->helpCommand(command);
     switch (command) {
     case kContents: {
         if (!viewer()) {
@@ -99,8 +95,4 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
 
 HelpBrowser* HelpViewer::window() {
     return viewer();
-}
-
-void HelpViewer::setObserver(std::function<void(quint32)> o) {
-    observer() = std::move(o);
 }

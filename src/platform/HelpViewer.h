@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QPointer>
 #include <QString>
-#include <functional>
 
 class HelpBrowser;
 
@@ -22,6 +21,4 @@ public:
 
     // The open viewer window, if any.
     static HelpBrowser* window();
-    // Tests watch the commands that reach the viewer.
-    static void setObserver(std::function<void(quint32 command)> observer);
 };

@@ -1,27 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MessageBox.h"
 
-#include <QMessageBox>
+#include "platform/StandIn.h"
 
-namespace {
-MessageBox::Answerer& answerer() {
-    static MessageBox::Answerer instance;
-    return instance;
-}
-} // namespace
+#include <QMessageBox>
 
 void MessageBox::ShowMessage(QWidget* owner, const QString& text, const QString& title,
                              MessageStyle style) {
-    if (answerer()) {
-        answerer()(Shown{text, title, style, owner});
+    if (StandIn* standIn = StandIn::current();
+        standIn && standIn->message({text, title, style, owner}))
         return;
-    }
     const auto icon =
         style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::Warning;
     QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
     box.exec();
-}
-
-void MessageBox::setAnswerer(Answerer a) {
-    answerer() = std::move(a);
 }
