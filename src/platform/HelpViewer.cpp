@@ -37,12 +37,9 @@ void standOver(QWidget* modal) {
     QWindow* window = viewer()->windowHandle();
     if (window->transientParent() == owner)
         return;
-    const bool shown = viewer()->isVisible();
-    if (shown)
-        viewer()->hide();
+    // Set on the shown window: hidden and shown again at once, a window manager may
+    // never map it back.
     window->setTransientParent(owner);
-    if (shown)
-        viewer()->show();
 }
 } // namespace
 
