@@ -109,7 +109,11 @@ void TestCore::val_data() {
     row("comma first", ",5", 0.0);
     row("inf", "inf", 0.0);
     row("hex prefix", "0x10", 0.0);
-    row("thai digits", QString::fromUtf8("๑๒"), 0.0);
+    row("thai digits", QString::fromUtf8("๑๒.๕"), 12.5);
+    row("arabic-indic digits", QString::fromUtf8("٣٤"), 34.0);
+    row("mathematical digits", QString::fromUtf8("𝟕𝟖"), 78.0);
+    row("full-width", QString::fromUtf8("－１．５Ｅ２"), -150.0);
+    row("minus sign, thin and no-break spaces", QString::fromUtf8("−1\u2009000\u00a0000"), -1e6);
     row("beyond double", "1E400", inf);
     row("beyond double by digits", QString(400, QLatin1Char('9')), inf);
     row("below double", "1E-400", 0.0);

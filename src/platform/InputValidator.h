@@ -3,11 +3,22 @@
 
 #include <QValidator>
 
-// Keeps tabs and line breaks out of a single-line input, typed or pasted: they would
-// split a record line.
+// The rules of a single-line input of at most kLength characters. Tabs are kept out, as
+// they would split a record line. A paste keeps its first line only, as a single-line box
+// on Windows does, and one that would not fit is refused whole, rather than cut into
+// another number or through a character; typing simply stops at the limit.
 class InputValidator : public QValidator {
     Q_OBJECT
 public:
+    static constexpr int kLength = 12;
+
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
+
+signals:
+    // A paste was refused for being longer than kLength.
+    void pasteTooLong() const;
+
+private:
+    mutable QString m_last; // the text as last accepted
 };

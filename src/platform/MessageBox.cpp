@@ -3,6 +3,8 @@
 
 #include "platform/StandIn.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 void MessageBox::ShowMessage(QWidget* owner, const QString& text, const QString& title,
@@ -13,5 +15,15 @@ void MessageBox::ShowMessage(QWidget* owner, const QString& text, const QString&
     const auto icon =
         style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::Warning;
     QMessageBox box(icon, title, text, QMessageBox::Ok, owner);
+    // A box sizes itself to its text alone; a short text would cut its title to "...".
+    // The title bar also holds the window buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int room =
+            QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(title) * 5 /
+                4 +
+            120;
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }

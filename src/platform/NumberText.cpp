@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NumberText.h"
 
+#include <QList>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -49,14 +51,25 @@ bool overflows(std::string_view mantissa, std::string_view exponent) {
 } // namespace
 
 double NumberText::val(QStringView text) {
-    // Blanks are dropped first, so "1 000" reads as 1000; anything outside ASCII ends
-    // the number like any other letter.
+    // Blanks of any kind are dropped first, so "1 000" reads as 1000 whatever the space;
+    // a decimal digit of any script reads as its digit, and the minus sign and the
+    // full-width sign, point and E as theirs. Anything else outside ASCII ends the number
+    // like any other letter.
     std::string s;
     s.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar ch : text) {
-        if (ch == u' ' || ch == u'\t')
+    for (const char32_t ch : text.toUcs4()) {
+        if (ch == U'\t' || QChar::category(ch) == QChar::Separator_Space)
             continue;
-        s.push_back(ch.unicode() < 0x80 ? static_cast<char>(ch.unicode()) : '\x7f');
+        if (ch < 0x80)
+            s.push_back(static_cast<char>(ch));
+        else if (QChar::category(ch) == QChar::Number_DecimalDigit)
+            s.push_back(static_cast<char>('0' + QChar::digitValue(ch)));
+        else
+            s.push_back(ch == U'\u2212' || ch == U'\uff0d'   ? '-'
+                        : ch == U'\uff0b'                    ? '+'
+                        : ch == U'\uff0e'                    ? '.'
+                        : ch == U'\uff25' || ch == U'\uff45' ? 'e'
+                                                             : '\x7f');
     }
 
     std::size_t pos = 0;

@@ -8,10 +8,11 @@
 // number to its shown text. Both are locale-independent and never fail.
 class NumberText {
 public:
-    // Reads the longest number at the start of the text. Blanks (space, tab) anywhere
-    // are skipped; an optional sign, digits with at most one full stop and an optional
-    // exponent follow. Text that does not begin with a number reads as 0; a number
-    // beyond the double range reads as an infinity of its sign. Never NaN.
+    // Reads the longest number at the start of the text. Blanks (tab and every Unicode
+    // space) anywhere are skipped; an optional sign, digits of any script with at most one
+    // full stop and an optional exponent follow; U+2212 is a minus. Text that does not begin with a
+    // number reads as 0; a number beyond the double range reads as an infinity of its sign. Never
+    // NaN.
     static double val(QStringView text);
 
     // Formats under the pattern "0.###############": the shortest digits that read back

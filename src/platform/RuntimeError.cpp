@@ -8,7 +8,7 @@ QString RuntimeError::message() const {
 const char* RuntimeError::what() const noexcept {
     switch (m_kind) {
     case Kind::Overflow:
-        return "Overflow";
+        return "Overflow: the number is too large. Lentaro takes values up to about 3.4 x 10^38.";
     case Kind::NoConversionChosen:
         return "Choose a conversion first.";
     }
