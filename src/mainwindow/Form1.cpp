@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +61,10 @@ Form1::Form1(Mrec& records, QWidget* parent)
       m_records(records) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lentaro"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/lentaro-32.png")));
+    // Read as the PNG it is: left to guess, Qt loads every image plugin it has first.
+    QImageReader icon(QStringLiteral(":/icons/lentaro-32.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
     m_records.setMessageSink([this](const QString& text, const QString& title, MessageStyle style) {
         MessageBox::ShowMessage(this, text, title, style);
     });

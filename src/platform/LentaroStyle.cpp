@@ -5,8 +5,12 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <qdrawutil.h>
 
 int LentaroStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                               const QWidget* widget) const {
@@ -19,6 +23,31 @@ int LentaroStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+}
+
+void LentaroStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+#ifndef Q_OS_WIN
+    // Fusion's frame picture, in its place: below a title, or near the top without one.
+    if (element == PE_FrameGroupBox) {
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const int top =
+            box && box->title().isEmpty()
+                ? 3
+                : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
+                      3;
+        qDrawShadeRect(painter, option->rect.adjusted(0, top, 0, 0), option->palette, true, 1);
+        return;
+    }
+#endif
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+QIcon LentaroStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+        return {};
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 void LentaroStyle::install(QApplication& app) {

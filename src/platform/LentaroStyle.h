@@ -15,6 +15,12 @@ public:
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
+    // The group boxes' etched frame, drawn rather than taken from a picture, and no
+    // icon for the menu bar's overflow button: each would load an image plugin at start.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 
     static void install(QApplication& app);
 };
