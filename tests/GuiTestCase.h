@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "about_help/frmabout.h"
 #include "mainwindow/Form1.h"
+#include "platform/HelpBrowser.h"
+#include "platform/HelpViewer.h"
+#include "platform/LentaroStyle.h"
 #include "platform/StandIn.h"
 #include "records/Mrec.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QList>
 #include <QPointer>
 #include <QTest>
@@ -27,7 +34,7 @@ public:
     void helpCommand(quint32 command) override { commands << command; }
 
 private slots:
-    void initTestCase();
+    void initTestCase() { LentaroStyle::install(*qApp); }
     void init() { openMainWindow(); }
     void cleanup() { closeMainWindow(); }
 
@@ -43,19 +50,67 @@ protected:
     bool answerBoxes = true;
     bool catchEnd = true;
 
-    void openMainWindow();
+    void openMainWindow() {
+        tearDown();
+        StandIn::set(this);
+        connect(&m_watchdog, &QTimer::timeout, this, &GuiTestCase::closeUnexpectedModal,
+                Qt::UniqueConnection);
+        m_watchdog.start(20);
+        records = std::make_unique<Mrec>();
+        form = std::make_unique<Form1>(*records);
+        form->show();
+        // Proves the fixture: a set-up that fails must be reported, not crash what follows.
+        static bool failOnce = qEnvironmentVariableIsSet("LENTARO_TEST_FAIL_SETUP");
+        QVERIFY2(!std::exchange(failOnce, false), "set-up failed on purpose");
+        QVERIFY(QTest::qWaitForWindowActive(form.get(), kWait));
+    }
     // A modal window the test means to show (such as the record window).
     void expectModal(QWidget* window) { m_expectedModal = window; }
     // Titles of the unexpected modal windows seen so far; clears the list.
-    QStringList takeUnexpected();
-    void closeMainWindow();
-    void tearDown();
+    QStringList takeUnexpected() {
+        closeUnexpectedModal();
+        return std::exchange(m_unexpected, {});
+    }
+    void closeMainWindow() {
+        const QStringList unexpected = takeUnexpected();
+        tearDown();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(", "))));
+    }
+    void tearDown() {
+        delete HelpViewer::window();
+        if (form)
+            delete form->about();
+        form.reset();
+        records.reset();
+        m_watchdog.stop();
+        m_expectedModal.clear();
+        StandIn::set(nullptr);
+        answerBoxes = catchEnd = true;
+        messages.clear();
+        endRequests.clear();
+        commands.clear();
+    }
     // Types the text into the input box and presses Enter.
-    void convert(const QString& text);
-    void choose(int index);
+    void convert(const QString& text) {
+        QTest::keyClicks(form->txtinput(), text);
+        QTest::keyClick(form->txtinput(), Qt::Key_Return);
+    }
+    void choose(int index) {
+        QTest::mouseClick(form->optconv(index), Qt::LeftButton, {}, QPoint(6, 8));
+    }
 
 private:
-    void closeUnexpectedModal();
+    void closeUnexpectedModal() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_expectedModal)
+            return;
+        m_unexpected << QStringLiteral("%1 \"%2\"")
+                            .arg(modal->metaObject()->className(), modal->windowTitle());
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->hide();
+    }
 
     QTimer m_watchdog;
     QPointer<QWidget> m_expectedModal;
