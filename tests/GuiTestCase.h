@@ -13,8 +13,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QList>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -36,7 +34,12 @@ public:
 private slots:
     void initTestCase() { LentaroStyle::install(*qApp); }
     void init() { openMainWindow(); }
-    void cleanup() { closeMainWindow(); }
+    void cleanup() {
+        closeUnexpectedModal();
+        const QStringList unexpected = std::exchange(m_unexpected, {});
+        tearDown();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(", "))));
+    }
 
 protected:
     // Generous, for loaded machines: these are waits for what the program does.
@@ -66,16 +69,6 @@ protected:
     }
     // A modal window the test means to show (such as the record window).
     void expectModal(QWidget* window) { m_expectedModal = window; }
-    // Titles of the unexpected modal windows seen so far; clears the list.
-    QStringList takeUnexpected() {
-        closeUnexpectedModal();
-        return std::exchange(m_unexpected, {});
-    }
-    void closeMainWindow() {
-        const QStringList unexpected = takeUnexpected();
-        tearDown();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(", "))));
-    }
     void tearDown() {
         delete HelpViewer::window();
         if (form)
