@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/InputValidator.h"
 
+#include <algorithm>
+
 namespace {
 bool isBreak(QChar ch) {
     return ch == u'\r' || ch == u'\n' || ch == QChar::LineSeparator ||
@@ -9,26 +11,26 @@ bool isBreak(QChar ch) {
 } // namespace
 
 QValidator::State InputValidator::validate(QString& input, int& pos) const {
-    // What was put in: the text between what is unchanged before and after it.
-    qsizetype before = 0;
-    while (before < input.size() && before < m_last.size() && input[before] == m_last[before])
-        ++before;
-    qsizetype after = 0;
-    while (after < input.size() - before && after < m_last.size() - before &&
-           input[input.size() - 1 - after] == m_last[m_last.size() - 1 - after])
-        ++after;
-    QString added = input.mid(before, input.size() - before - after);
-    const qsizetype lineEnd = std::find_if(added.begin(), added.end(), isBreak) - added.begin();
-    added.truncate(lineEnd);
+    // What was put in ends at the cursor, and what lies after the cursor is what the box
+    // kept after it. Found from the cursor rather than by matching from both ends: a paste
+    // that repeats its neighbours would otherwise be misplaced, and cut through a
+    // character when its first line is kept.
+    const qsizetype end = std::clamp<qsizetype>(pos, 0, input.size());
+    const qsizetype keptBefore = m_last.size() - (input.size() - end);
+    qsizetype start = 0;
+    while (start < end && start < keptBefore && input[start] == m_last[start])
+        ++start;
+    QString added = input.mid(start, end - start);
+    added.truncate(std::find_if(added.cbegin(), added.cend(), isBreak) - added.cbegin());
     added.remove(u'\t');
-    const QString text = input.left(before) + added + input.right(after);
+    const QString text = input.left(start) + added + input.mid(end);
     if (text.size() > kLength) {
         // More than one character at once is a paste (or a composed word), worth a word.
         if (added.toUcs4().size() > 1)
             emit pasteTooLong();
         return Invalid;
     }
-    pos = static_cast<int>(std::min<qsizetype>(before + added.size(), text.size()));
+    pos = static_cast<int>(start + added.size());
     input = text;
     m_last = text;
     return Acceptable;

@@ -3,10 +3,12 @@
 
 #include <QValidator>
 
-// The rules of a single-line input of at most kLength characters. Tabs are kept out, as
-// they would split a record line. A paste keeps its first line only, as a single-line box
-// on Windows does, and one that would not fit is refused whole, rather than cut into
-// another number or through a character; typing simply stops at the limit.
+// The rules of a single-line input of at most kLength characters, counted in UTF-16 units
+// as a Windows edit box counts them. Tabs are kept out, as they would split a record line.
+// A paste keeps its first line only, as a single-line box on Windows does, and one that
+// would not fit is refused whole, rather than cut into another number or through a
+// character; typing simply stops at the limit. One validator serves one box: it
+// remembers the text it last accepted, to tell what an edit put in.
 class InputValidator : public QValidator {
     Q_OBJECT
 public:

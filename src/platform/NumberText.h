@@ -9,10 +9,11 @@
 class NumberText {
 public:
     // Reads the longest number at the start of the text. Blanks (tab and every Unicode
-    // space) anywhere are skipped; an optional sign, digits of any script with at most one
-    // full stop and an optional exponent follow; U+2212 is a minus. Text that does not begin with a
-    // number reads as 0; a number beyond the double range reads as an infinity of its sign. Never
-    // NaN.
+    // space: no-break, thin, ...) anywhere are skipped; an optional sign, digits with at
+    // most one full stop and an optional exponent follow. A decimal digit of any script
+    // reads as its digit; U+2212 and the full-width sign, point and E read as their ASCII
+    // forms. Text that does not begin with a number reads as 0; a number beyond the double
+    // range reads as an infinity of its sign. Never NaN.
     static double val(QStringView text);
 
     // Formats under the pattern "0.###############": the shortest digits that read back
