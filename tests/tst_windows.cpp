@@ -312,6 +312,9 @@ private slots:
         QCOMPARE(form->lblresult()->geometry(), QRect(8, 16, 287, 37));
         QCOMPARE(form->findChild<QWidget*>("Frame1")->geometry(), QRect(8, 64, 337, 169));
         QCOMPARE(form->optconv(9)->geometry(), QRect(240, 96, 73, 17));
+        // Captions as drawn, trailing blanks and all, as a screen reader reads them.
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->optconv(4))->text(QAccessible::Name),
+                 "MM -> INCH ");
         QCOMPARE(form->txtinput()->geometry(), QRect(24, 32, 105, 25));
         QCOMPARE(form->cmdresult()->geometry(), QRect(232, 24, 89, 33));
         frmviewrec* window = open();
