@@ -209,6 +209,9 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("req")) &&
                 QDir(dir.path()).mkdir(QStringLiteral("share")));
         if (requested == QLatin1String("windows")) {
+#ifdef Q_OS_WIN
+            QSKIP("a drive letter is a path here");
+#endif
             // A file named as the Windows path, in the working directory, is not it.
             path = QStringLiteral("Q:\\Kestrano") + name;
             QVERIFY(QDir::setCurrent(dir.path()) && QDir().mkpath(QStringLiteral("Q:\\Kestrano")));
