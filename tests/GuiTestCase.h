@@ -52,6 +52,7 @@ protected:
     QList<quint32> commands;
     bool answerBoxes = true;
     bool catchEnd = true;
+    QPointer<QWidget> m_expectedModal; // a modal window the test means to show
 
     void openMainWindow() {
         tearDown();
@@ -68,7 +69,6 @@ protected:
         QVERIFY(QTest::qWaitForWindowActive(form.get(), kWait));
     }
     // A modal window the test means to show (such as the record window).
-    void expectModal(QWidget* window) { m_expectedModal = window; }
     void tearDown() {
         delete HelpViewer::window();
         if (form)
@@ -106,6 +106,5 @@ private:
     }
 
     QTimer m_watchdog;
-    QPointer<QWidget> m_expectedModal;
     QStringList m_unexpected;
 };

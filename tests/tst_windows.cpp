@@ -107,7 +107,7 @@ private:
     frmviewrec* open() {
         form->action(QStringLiteral("View Record"))->trigger();
         frmviewrec* window = form->viewrec();
-        expectModal(window);
+        m_expectedModal = window;
         return window && QTest::qWaitForWindowExposed(window, kWait) ? window : nullptr;
     }
 
@@ -220,6 +220,8 @@ private slots:
         openMainWindow();
         choose(1);
         convert(QStringLiteral("-3.4e38"));
+        // Bigger desktop text is honoured: the fonts the forms name grow with it.
+        QVERIFY(form->txtinput()->font().pointSizeF() > 9.7 * std::max<qreal>(1, points / 10));
         const QRect screen = form->screen()->availableGeometry();
         if (const QSize size = form->frameGeometry().size() * 1.05;
             size.width() > screen.width() || size.height() > screen.height())
