@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolTip>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -55,9 +56,9 @@ QLabel* sunkenLabel(QWidget* parent, const QRect& geometry, const QFont& font) {
 } // namespace
 
 Form1::Form1(Mrec& records, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       m_records(records) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lentaro"));
@@ -69,10 +70,17 @@ Form1::Form1(Mrec& records, QWidget* parent)
         MessageBox::ShowMessage(this, text, title, style);
     });
 
-    // Controls keep their places whatever the window's size: no layouts.
+    // Controls keep their places whatever the window's size: no layouts, but for the one
+    // that puts the menu bar over them. A main window would do the same with a good deal
+    // more of Qt paged in at every start, for docks and tool bars this window never has.
     auto* client = new QWidget(this);
     client->setMinimumSize(Twips::size(5295, 4875));
-    setCentralWidget(client);
+    m_menubar = new QMenuBar(this);
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    stack->setMenuBar(m_menubar);
+    stack->addWidget(client);
     buildResultRow(client);
     buildConversionGrid(client);
     buildInputRow(client);
@@ -85,7 +93,7 @@ Form1::Form1(Mrec& records, QWidget* parent)
     // Form_Load
     m_records.setMemleft(Mrec::kSlots);
 
-    resize(client->minimumWidth(), client->minimumHeight() + menuBar()->sizeHint().height());
+    resize(client->minimumWidth(), client->minimumHeight() + m_menubar->sizeHint().height());
     WindowPlace::centreOnScreen(this);
 
     // Giving optconv(1) the first focus chooses it, and choosing moves the focus on.
@@ -200,7 +208,7 @@ void Form1::buildInputRow(QWidget* client) {
 }
 
 void Form1::buildMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = m_menubar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addAction(QStringLiteral("View Record"), this,
                     EventHandler::slot(this, &Form1::mnuviewrec_Click));
@@ -210,9 +218,9 @@ void Form1::buildMenu() {
                                     EventHandler::slot(this, &Form1::mnuFileexit_Click));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     exit->setShortcutContext(Qt::WindowShortcut);
-    menuBar()->addAction(QStringLiteral("About"), this,
+    m_menubar->addAction(QStringLiteral("About"), this,
                          EventHandler::slot(this, &Form1::mnuabout_Click));
-    QAction* help = menuBar()->addAction(QStringLiteral("Help"), this,
+    QAction* help = m_menubar->addAction(QStringLiteral("Help"), this,
                                          EventHandler::slot(this, &Form1::mnuhelp_Click));
     help->setShortcut(QKeySequence::HelpContents);
     help->setShortcutContext(Qt::WindowShortcut);
@@ -355,7 +363,7 @@ bool Form1::moveAmongOptions(int from, int key) {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return QMainWindow::eventFilter(watched, event);
+        return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (watched == m_txtinput) {
         // Ctrl+X is File > Exit here too; the input box must not claim it for cutting.
@@ -373,7 +381,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             moveAmongOptions(static_cast<int>(option - m_optconv.begin()), key->key()))
             return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

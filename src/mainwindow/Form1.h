@@ -3,8 +3,8 @@
 
 #include "conversion/ResultItems.h"
 
-#include <QMainWindow>
 #include <QPointer>
+#include <QWidget>
 #include <array>
 
 class Announcer;
@@ -13,6 +13,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class frmabout;
@@ -20,7 +21,7 @@ class frmviewrec;
 
 // The main window: twelve conversions to choose from, the input row, the result and
 // its unit, and the menu bar.
-class Form1 : public QMainWindow, public ResultItems {
+class Form1 : public QWidget, public ResultItems {
     Q_OBJECT
 public:
     explicit Form1(Mrec& records, QWidget* parent = nullptr);
@@ -80,6 +81,7 @@ private:
     QPushButton* m_cmdclear = nullptr;
     QPushButton* m_cmdresult = nullptr;
     Announcer* m_announcer = nullptr;
+    QMenuBar* m_menubar = nullptr;
     QPointer<frmviewrec> m_viewrec;
     QPointer<frmabout> m_about;
 };
