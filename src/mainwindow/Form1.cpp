@@ -62,8 +62,9 @@ Form1::Form1(Mrec& records, QWidget* parent)
       m_records(records) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Lentaro"));
-    // Read as the PNG it is: left to guess, Qt loads every image plugin it has first.
-    QImageReader icon(QStringLiteral(":/icons/lentaro-32.png"), "png");
+    // A BMP, which Qt reads itself, where a PNG would page in libpng at every start; named
+    // as such, since left to guess Qt loads every image plugin it has first.
+    QImageReader icon(QStringLiteral(":/icons/lentaro-32.bmp"), "bmp");
     icon.setAutoDetectImageFormat(false);
     setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
     m_records.setMessageSink([this](const QString& text, const QString& title, MessageStyle style) {
