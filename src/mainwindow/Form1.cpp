@@ -111,9 +111,6 @@ void Form1::buildResultRow(QWidget* client) {
         sunkenLabel(client, Twips::rect(120, 240, 4305, 555), LentaroFonts::thai(12, true));
     m_lblresult->setObjectName(QStringLiteral("lblresult"));
     m_lblresult->setText(QStringLiteral("0"));
-    // Selectable for copying, but not a tab stop.
-    m_lblresult->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_lblresult->setFocusPolicy(Qt::ClickFocus);
     m_lblresult->setAccessibleDescription(QStringLiteral("Result"));
 
     m_lblunit = sunkenLabel(client, Twips::rect(4560, 240, 585, 555), LentaroFonts::thai(12));
@@ -269,6 +266,14 @@ void Form1::setResultCaption(const QString& text) {
     // A long result shrinks to fit rather than losing its leading digits.
     FormFit::showWhole(m_lblresult, text, LentaroFonts::thai(12, true),
                        LentaroFonts::thai(8).pointSizeF());
+    // Selectable for copying once it holds a result, but not a tab stop. Not before: a
+    // label that can take the focus is drawn through a text document, and the "0" it
+    // opens with is not worth paging that part of Qt in at every start.
+    if (m_lblresult->focusPolicy() == Qt::NoFocus) {
+        m_lblresult->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+        m_lblresult->setFocusPolicy(Qt::ClickFocus);
+    }
 }
 
 QString Form1::unitCaption() const {
