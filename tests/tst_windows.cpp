@@ -88,6 +88,12 @@ private:
             QTest::mouseClick(step == QLatin1String("Result") ? form->cmdresult()
                                                               : form->cmdclear(),
                               Qt::LeftButton);
+        } else if (step == QLatin1String("copy")) { // the result, copied into the input
+            QTest::mouseClick(form->lblresult(), Qt::LeftButton);
+            for (auto key : {QKeySequence::SelectAll, QKeySequence::Copy})
+                QTest::keySequence(form->lblresult(), key);
+            QTest::mouseClick(input, Qt::LeftButton);
+            QTest::keySequence(input, QKeySequence::Paste);
         } else if (step.startsWith(QLatin1String("menu:"))) {
             form->action(step.mid(5).replace(QLatin1Char('_'), QLatin1Char(' ')))->trigger();
         } else { // a key, to what has the focus
@@ -113,7 +119,7 @@ private:
 
 private slots:
     void scenario_data() {
-        // Steps: oN click option N, t:TEXT type, p:TEXT paste, a key name, a button,
+        // Steps: oN click option N, t:TEXT type, p:TEXT paste, a key name, a button, copy,
         // fill:N convert N times, menu:NAME. Then what the window shows, the chosen
         // conversion, the focus, the record's lines, the boxes shown and what a screen
         // reader was last told.
@@ -130,6 +136,8 @@ private slots:
         scene("start", "", "0", "", "", 1, "txtinput");
         scene("enter", "o12 t:1 Return", "25.4", "mm", "", 12, "txtinput", {"1\t1\t25.4"}, {},
               "25.4 mm");
+        scene("the result copied", "o12 t:1 Return copy", "25.4", "mm", "25.4", 12, "txtinput",
+              {"1\t1\t25.4"});
         scene("keypad enter", "o11 t:-2 Enter", "-5.08", "cm", "", 11, "txtinput", {"1\t-2\t-5.08"},
               {}, "-5.08 cm");
         scene("enter on the focused button", "o10 t:2.5 Backtab Backtab Return", "2500", "mil", "",
