@@ -384,8 +384,12 @@ private slots:
         choose(11);
         for (int i = 0; i < conversions; ++i)
             convert(QString::number(i));
+        // Over a main window dragged half off the screen, the record window opens on it.
+        form->move(-form->width() / 2, form->y());
         frmviewrec* window = open();
         QVERIFY(window);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            form->screen()->availableGeometry().contains(window->frameGeometry()), kWait);
         if (action == QLatin1String("button")) {
             QTest::mouseClick(window->cmdclear(), Qt::LeftButton);
         } else if (!action.isEmpty()) {
