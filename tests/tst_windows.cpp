@@ -26,9 +26,7 @@ void scene(const char* name, const char* steps, const char* result, const char* 
     QTest::newRow(name) << steps << result << unit << input << chosen << focus << record << boxes
                         << heard;
 }
-} // namespace
 
-namespace {
 // The strongest contrast of any colour in the image with its commonest, the background.
 double contrastIn(const QImage& part) {
     QHash<QRgb, int> counts;
@@ -92,7 +90,6 @@ private:
             QTest::mouseClick(form->lblresult(), Qt::LeftButton);
             for (auto key : {QKeySequence::SelectAll, QKeySequence::Copy})
                 QTest::keySequence(form->lblresult(), key);
-            QTest::mouseClick(input, Qt::LeftButton);
             QTest::keySequence(input, QKeySequence::Paste);
         } else if (step.startsWith(QLatin1String("menu:"))) {
             form->action(step.mid(5).replace(QLatin1Char('_'), QLatin1Char(' ')))->trigger();
@@ -136,8 +133,7 @@ private slots:
         scene("start", "", "0", "", "", 1, "txtinput");
         scene("enter", "o12 t:1 Return", "25.4", "mm", "", 12, "txtinput", {"1\t1\t25.4"}, {},
               "25.4 mm");
-        scene("the result copied", "o12 t:1 Return copy", "25.4", "mm", "25.4", 12, "txtinput",
-              {"1\t1\t25.4"});
+        scene("copy", "t:1 Return copy", "0.001", "Inch", "0.001", 1, "lblresult", {"1\t1\t0.001"});
         scene("keypad enter", "o11 t:-2 Enter", "-5.08", "cm", "", 11, "txtinput", {"1\t-2\t-5.08"},
               {}, "-5.08 cm");
         scene("enter on the focused button", "o10 t:2.5 Backtab Backtab Return", "2500", "mil", "",
