@@ -7,3 +7,9 @@
 template <typename... Values> void row(const char* name, Values... values) {
     (QTest::newRow(name) << ... << values);
 }
+
+// Columns of one type, in order.
+template <typename T> void columns(std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        QTest::addColumn<T>(name);
+}

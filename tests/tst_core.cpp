@@ -63,9 +63,7 @@ class TestCore : public QObject {
 private slots:
     void convert_data() {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("unit");
+        columns<QString>({"input", "result", "unit"});
         // Inputs whose product, rounded to float once from double, differs from one formed in
         // float or from a factor first taken to float.
         row("MIL -> INCH", 1, "0.7", "0.0007", "Inch");
@@ -166,9 +164,7 @@ private slots:
     }
 
     void lineFields_data() {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("line");
+        columns<QString>({"input", "result", "line"});
         row("tab", "1\t2", "0", "1\t1 2\t0");
         row("line breaks", "a\r\nb", "x\ny", "1\ta  b\tx y");
         row("unicode separators", QString(QChar::LineSeparator), QString(QChar::ParagraphSeparator),
@@ -186,9 +182,7 @@ private slots:
 
     void helpSources_data() {
         // What lies at the requested path and in the installed folder, and which is shown.
-        QTest::addColumn<QString>("requested");
-        QTest::addColumn<QString>("installed");
-        QTest::addColumn<QString>("shown");
+        columns<QString>({"requested", "installed", "shown"});
         row("requested", "good", "good", "req");
         row("exactly the limit", "1MiB", "good", "req");
         for (const char* kind : {"missing", "fifo", "dir", "empty", "5MiB", "binary", "windows"})
@@ -226,9 +220,7 @@ private slots:
     }
 
     void language_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("expected");
+        columns<QString>({"path", "locale", "expected"});
         const QString fixed = QStringLiteral("C:\\Program Files\\Kestrano\\HELP_LT.");
         row("thai", fixed + "HLP", "th_TH", fixed + "th.HLP");
         row("english", fixed + "HLP", "en_US", fixed + "HLP");

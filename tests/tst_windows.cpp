@@ -437,8 +437,11 @@ private slots:
             QTest::keyClick(form->txtinput(), Qt::Key_F1);
         if (how == QLatin1String("record") || how == QLatin1String("before")) {
             QVERIFY(open());
-            if (how == QLatin1String("record"))
-                QTest::keyClick(form->viewrec()->focusWidget(), Qt::Key_F1);
+            if (how == QLatin1String("record")) { // once the focus is there, as a user would
+                QTRY_VERIFY_WITH_TIMEOUT(form->viewrec()->isAncestorOf(QApplication::focusWidget()),
+                                         kWait);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            }
         }
         QCOMPARE(commands, QList<quint32>(how == QLatin1String("menu") ? 2 : 1, 3));
         HelpBrowser* viewer = HelpViewer::window();
