@@ -2,8 +2,8 @@
 // Command benchmark: the whole Result command through real key events on the real
 // window, and showing the record window holding 255 lines. Prints medians.
 #include "mainwindow/Form1.h"
-#include "platform/LentaroStyle.h"
-#include "platform/StandIn.h"
+#include "platform/desktop/LentaroStyle.h"
+#include "platform/forms/StandIn.h"
 #include "records/Mrec.h"
 #include "records/frmviewrec.h"
 

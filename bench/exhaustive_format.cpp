@@ -3,7 +3,7 @@
 // shape for every finite value, and reading back gives the same float whenever its
 // shortest digits need at most fifteen places. Not a QtTest: ends with a count line.
 #include "conversion/ConvertValue.h"
-#include "platform/NumberText.h"
+#include "platform/text/NumberText.h"
 
 #include <atomic>
 #include <charconv>

@@ -4,8 +4,8 @@
 // or doubled and reports resident memory at the start and the end.
 // Usage: soak [CONVERSIONS]
 #include "mainwindow/Form1.h"
-#include "platform/LentaroStyle.h"
-#include "platform/StandIn.h"
+#include "platform/desktop/LentaroStyle.h"
+#include "platform/forms/StandIn.h"
 #include "records/Mrec.h"
 #include "records/frmviewrec.h"
 

@@ -3,7 +3,7 @@
 # first, so a DLL dropped beside the portable lentaro.exe (a Downloads folder) would run
 # inside it. The ones Qt's static libraries import are delay-loaded instead: the program
 # sets its search order to System32 alone before anything calls into one (see
-# src/platform/SystemDllSearch.cpp), and the loader then finds only Windows' own copy.
+# src/platform/shell/SystemDllSearch.cpp), and the loader then finds only Windows' own copy.
 #
 # Debian's MinGW linker has no --dependent-load-flag, so this is done with delay-import
 # libraries made by dlltool from the system's import libraries. They are named as those

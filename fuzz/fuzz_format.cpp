@@ -3,7 +3,7 @@
 // digits fit fifteen places reads back as itself.
 #include "FuzzCheck.h"
 #include "conversion/ConvertValue.h"
-#include "platform/NumberText.h"
+#include "platform/text/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

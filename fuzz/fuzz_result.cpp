@@ -6,7 +6,7 @@
 #include "FuzzCheck.h"
 #include "conversion/PlainResultItems.h"
 #include "conversion/ResultCommand.h"
-#include "platform/RuntimeError.h"
+#include "platform/forms/RuntimeError.h"
 #include "records/Mrec.h"
 
 #include <cstdint>

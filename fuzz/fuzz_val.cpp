@@ -2,7 +2,7 @@
 // Typed text to number: never NaN, never a fault, blanks of any kind never change the value,
 // and digits read the same in any script.
 #include "FuzzCheck.h"
-#include "platform/NumberText.h"
+#include "platform/text/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/Form1.h"
-#include "platform/CommandLine.h"
-#include "platform/DisplayGuard.h"
-#include "platform/LentaroStyle.h"
+#include "platform/shell/CommandLine.h"
+#include "platform/shell/DisplayGuard.h"
+#include "platform/desktop/LentaroStyle.h"
 #include "records/Mrec.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 
 #include "about_help/frmabout.h"
 #include "mainwindow/Form1.h"
-#include "platform/HelpBrowser.h"
-#include "platform/HelpViewer.h"
-#include "platform/LentaroStyle.h"
-#include "platform/StandIn.h"
+#include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpViewer.h"
+#include "platform/desktop/LentaroStyle.h"
+#include "platform/forms/StandIn.h"
 #include "records/Mrec.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "conversion/ConvertValue.h"
 #include "conversion/PlainResultItems.h"
 #include "conversion/ResultCommand.h"
-#include "platform/HelpDocument.h"
-#include "platform/NumberText.h"
+#include "platform/help/HelpDocument.h"
+#include "platform/text/NumberText.h"
 #include "records/Mrec.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiTestCase.h"
 #include "Row.h"
-#include "platform/Announcer.h"
-#include "platform/ReadableText.h"
+#include "platform/desktop/Announcer.h"
+#include "platform/desktop/ReadableText.h"
 #include "records/RecordListView.h"
 #include "records/frmviewrec.h"
 

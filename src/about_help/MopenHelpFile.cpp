@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_help/MopenHelpFile.h"
 
-#include "platform/HelpViewer.h"
+#include "platform/help/HelpViewer.h"
 
 #include <QWidget>
 

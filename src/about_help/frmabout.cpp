@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_help/frmabout.h"
 
-#include "platform/FormFit.h"
-#include "platform/LentaroFonts.h"
-#include "platform/ReadableText.h"
-#include "platform/Shape.h"
-#include "platform/Twips.h"
-#include "platform/WindowPlace.h"
+#include "platform/desktop/FormFit.h"
+#include "platform/desktop/LentaroFonts.h"
+#include "platform/desktop/ReadableText.h"
+#include "platform/forms/Shape.h"
+#include "platform/forms/Twips.h"
+#include "platform/desktop/WindowPlace.h"
 
 #include <QLabel>
 #include <QShortcut>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/ConvertValue.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/forms/RuntimeError.h"
 
 #include <array>
 #include <cmath>

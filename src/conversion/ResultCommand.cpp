@@ -3,7 +3,7 @@
 
 #include "conversion/ConvertValue.h"
 #include "conversion/ResultItems.h"
-#include "platform/NumberText.h"
+#include "platform/text/NumberText.h"
 #include "records/Mrec.h"
 
 void ResultCommand::run(ResultItems& items, Mrec& records) {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/frmviewrec.h"
 
-#include "platform/CommandButton.h"
-#include "platform/EventHandler.h"
-#include "platform/FormFit.h"
-#include "platform/LentaroFonts.h"
-#include "platform/Twips.h"
-#include "platform/WindowPlace.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/EventHandler.h"
+#include "platform/desktop/FormFit.h"
+#include "platform/desktop/LentaroFonts.h"
+#include "platform/forms/Twips.h"
+#include "platform/desktop/WindowPlace.h"
 #include "records/Mrec.h"
 #include "records/RecordListView.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/MessageStyle.h"
+#include "platform/forms/MessageStyle.h"
 
 #include <QPointer>
 #include <QString>

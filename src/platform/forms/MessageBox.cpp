@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/MessageBox.h"
+#include "platform/forms/MessageBox.h"
 
-#include "platform/StandIn.h"
+#include "platform/forms/StandIn.h"
 
 #include <QApplication>
 #include <QGridLayout>

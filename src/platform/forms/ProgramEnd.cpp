@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/ProgramEnd.h"
+#include "platform/forms/ProgramEnd.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/HelpDocument.h"
+#include "platform/help/HelpDocument.h"
 
 #include <QCoreApplication>
 #include <QDir>

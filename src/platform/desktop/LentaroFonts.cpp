@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/LentaroFonts.h"
+#include "platform/desktop/LentaroFonts.h"
 
 #include <algorithm>
 

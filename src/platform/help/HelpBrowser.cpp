@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/HelpBrowser.h"
+#include "platform/help/HelpBrowser.h"
 
 #include <QKeyEvent>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CommandButton.h"
+#include "platform/forms/CommandButton.h"
 
 #include <QKeyEvent>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/HelpViewer.h"
+#include "platform/help/HelpViewer.h"
 
-#include "platform/HelpBrowser.h"
-#include "platform/HelpDocument.h"
-#include "platform/StandIn.h"
-#include "platform/Twips.h"
-#include "platform/WindowPlace.h"
+#include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpDocument.h"
+#include "platform/forms/StandIn.h"
+#include "platform/forms/Twips.h"
+#include "platform/desktop/WindowPlace.h"
 
 #include <QApplication>
 #include <QWindow>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Shape.h"
+#include "platform/forms/Shape.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/EventHandler.h"
+#include "platform/forms/EventHandler.h"
 
-#include "platform/MessageBox.h"
-#include "platform/RuntimeError.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/forms/RuntimeError.h"
 
 void EventHandler::run(QWidget* owner, const std::function<void()>& handler) {
     try {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/RuntimeError.h"
+#include "platform/forms/RuntimeError.h"
 
 QString RuntimeError::message() const {
     return QString::fromLatin1(what());

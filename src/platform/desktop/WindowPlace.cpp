@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/WindowPlace.h"
+#include "platform/desktop/WindowPlace.h"
 
 #include <QGuiApplication>
 #include <QScreen>

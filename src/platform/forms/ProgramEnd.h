@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/StandIn.h"
+#include "platform/forms/StandIn.h"
 
 // Ends the program, unless a stand-in takes the request.
 class ProgramEnd {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Twips.h"
+#include "platform/forms/Twips.h"
 
-#include "platform/ReadableText.h"
+#include "platform/desktop/ReadableText.h"
 
 #include <QGuiApplication>
 #include <QPalette>

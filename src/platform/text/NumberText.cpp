@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/NumberText.h"
+#include "platform/text/NumberText.h"
 
 #include <QList>
 

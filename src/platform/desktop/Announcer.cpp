@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Announcer.h"
+#include "platform/desktop/Announcer.h"
 
 #include <QAccessibleWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CommandLine.h"
+#include "platform/shell/CommandLine.h"
 
 #include <QCommandLineParser>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/FormFit.h"
+#include "platform/desktop/FormFit.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/LentaroStyle.h"
+#include "platform/desktop/LentaroStyle.h"
 
-#include "platform/LentaroFonts.h"
-#include "platform/Twips.h"
+#include "platform/desktop/LentaroFonts.h"
+#include "platform/forms/Twips.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/InputValidator.h"
+#include "platform/text/InputValidator.h"
 
 #include <algorithm>
 

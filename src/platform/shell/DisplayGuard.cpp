@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/DisplayGuard.h"
+#include "platform/shell/DisplayGuard.h"
 
 #include <QList>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/ReadableText.h"
+#include "platform/desktop/ReadableText.h"
 
 #include <QApplication>
 #include <QEvent>
