@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/Form1.h"
+#include "platform/desktop/LentaroStyle.h"
+#include "platform/forms/App.h"
 #include "platform/shell/CommandLine.h"
 #include "platform/shell/DisplayGuard.h"
-#include "platform/desktop/LentaroStyle.h"
 #include "records/Mrec.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     if (const int code = CommandLine::handle(argc, argv); code != CommandLine::kGoOn)
         return code;
     const std::unique_ptr<QApplication> app = DisplayGuard::open(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lentaro"));
+    QApplication::setApplicationName(App::Title);
     QApplication::setApplicationVersion(QStringLiteral(LENTARO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Lentaro"));
     LentaroStyle::install(*app);

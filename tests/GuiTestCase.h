@@ -3,10 +3,10 @@
 
 #include "about_help/frmabout.h"
 #include "mainwindow/Form1.h"
-#include "platform/help/HelpBrowser.h"
-#include "platform/help/HelpViewer.h"
 #include "platform/desktop/LentaroStyle.h"
 #include "platform/forms/StandIn.h"
+#include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpViewer.h"
 #include "records/Mrec.h"
 
 #include <QApplication>

@@ -443,7 +443,8 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             }
         }
-        QCOMPARE(commands, QList<quint32>(how == QLatin1String("menu") ? 2 : 1, 3));
+        QCOMPARE(commands,
+                 QList<quint32>(how == QLatin1String("menu") ? 2 : 1, HelpViewer::HELP_CONTENTS));
         HelpBrowser* viewer = HelpViewer::window();
         QVERIFY(viewer);
         // The built-in document, since the fixed path is not there; and the viewer takes
@@ -468,7 +469,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!closing, kWait);
         // Closing the main window tells the viewer to quit.
         form->close();
-        QCOMPARE(commands.last(), 2u);
+        QCOMPARE(commands.last(), HelpViewer::HELP_QUIT);
         QCOMPARE(endRequests, QList<End>{End::AfterUnload});
     }
 
@@ -504,7 +505,7 @@ private slots:
         QTimer::singleShot(0, form.get(), [this] { form->close(); });
         QTimer::singleShot(kWait, &program, [&program] { program.exit(1); });
         QCOMPARE(program.exec(), 0);
-        QCOMPARE(commands, (QList<quint32>{3, 2}));
+        QCOMPARE(commands, (QList<quint32>{HelpViewer::HELP_CONTENTS, HelpViewer::HELP_QUIT}));
         QVERIFY(!HelpViewer::window() || !HelpViewer::window()->isVisible());
     }
 };

@@ -13,9 +13,9 @@ qint32 MopenHelpFile::WinHelpA(quintptr hwnd, const QByteArray& lpHelpFile, quin
 }
 
 void MopenHelpFile::showContents(QWidget* owner) {
-    WinHelpA(owner->winId(), kHelpFile.toLocal8Bit(), HELP_CONTENTS, 0);
+    WinHelpA(owner->winId(), kHelpFile.toLocal8Bit(), HelpViewer::HELP_CONTENTS, 0);
 }
 
 void MopenHelpFile::quitViewer(QWidget* owner) {
-    WinHelpA(owner->winId(), kHelpFile.toLocal8Bit(), HELP_QUIT, 0);
+    WinHelpA(owner->winId(), kHelpFile.toLocal8Bit(), HelpViewer::HELP_QUIT, 0);
 }

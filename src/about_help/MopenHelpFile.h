@@ -10,8 +10,6 @@ class QWidget;
 class MopenHelpFile {
 public:
     static const QString kHelpFile;
-    static constexpr quint32 HELP_QUIT = 2;
-    static constexpr quint32 HELP_CONTENTS = 3;
 
     // (window handle, help file in the system character set, command, data) -> result.
     static qint32 WinHelpA(quintptr hwnd, const QByteArray& lpHelpFile, quint32 wCommand,

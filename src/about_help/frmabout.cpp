@@ -4,9 +4,10 @@
 #include "platform/desktop/FormFit.h"
 #include "platform/desktop/LentaroFonts.h"
 #include "platform/desktop/ReadableText.h"
+#include "platform/desktop/WindowPlace.h"
+#include "platform/forms/FormColor.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/Twips.h"
-#include "platform/desktop/WindowPlace.h"
 
 #include <QLabel>
 #include <QShortcut>
@@ -25,19 +26,9 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
     l->setObjectName(name);
     if (font != QFont())
         l->setFont(font);
-    Twips::setForeColor(l, color);
+    FormColor::setFore(l, color);
     FormFit::sizeToText(l, geometry);
     return l;
-}
-
-// The system's highlight colour where it reads on the white panel at least as well as a
-// light desktop's does; that one where a theme's would not.
-QColor highlightOnWhite(const QStyle* style) {
-    const QColor theme = Twips::color(kHighlight);
-    const QColor standard = style->standardPalette().color(QPalette::Highlight);
-    const QColor white = Twips::color(kWhite);
-    const double wanted = std::min(ReadableText::kMinimum, ReadableText::contrast(standard, white));
-    return ReadableText::contrast(theme, white) >= wanted ? theme : standard;
 }
 
 QLabel* picture(QWidget* parent, const QString& name, const QString& file, const QRect& geometry) {
@@ -55,13 +46,14 @@ frmabout::frmabout(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowIcon(QIcon());
-    Twips::setBackColor(this, kLightGrey);
+    FormColor::setBack(this, kLightGrey);
+    ReadableText::keepTextOn(this);
     resize(Twips::size(7560, 3090));
     setFocusPolicy(Qt::NoFocus);
 
     // A white panel, as the window background was on the desktop these colours were
     // chosen for: the grey and blue lines on it are only readable there.
-    auto* panel = new Shape(this, Twips::color(kWhite));
+    auto* panel = new Shape(this, FormColor::of(kWhite));
     panel->setObjectName(QStringLiteral("Shape1"));
     panel->setGeometry(Twips::rect(120, 120, 7335, 2655));
 
@@ -72,7 +64,13 @@ frmabout::frmabout(QWidget* parent) : QWidget(parent, Qt::Window) {
         label(this, QStringLiteral("Label1"), productLine(), Twips::rect(3240, 360, 4080, 300),
               kHighlight, LentaroFonts::thai(12, true));
     QPalette productColours = product->palette();
-    productColours.setColor(QPalette::WindowText, highlightOnWhite(style()));
+    // The system's highlight colour, on the white panel rather than the window it was
+    // chosen for.
+    productColours.setColor(
+        QPalette::WindowText,
+        ReadableText::asReadableAs(FormColor::of(kHighlight),
+                                   style()->standardPalette().color(QPalette::Highlight),
+                                   FormColor::of(kWhite)));
     product->setPalette(productColours);
 
     auto* frame = new Shape(this, QColor(), Shape::Corners::Rounded);

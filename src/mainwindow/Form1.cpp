@@ -6,17 +6,19 @@
 #include "conversion/ConvertValue.h"
 #include "conversion/ResultCommand.h"
 #include "platform/desktop/Announcer.h"
+#include "platform/desktop/FormFit.h"
+#include "platform/desktop/LentaroFonts.h"
+#include "platform/desktop/ReadableText.h"
+#include "platform/desktop/WindowPlace.h"
+#include "platform/forms/App.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/EventHandler.h"
-#include "platform/desktop/FormFit.h"
-#include "platform/text/InputValidator.h"
-#include "platform/desktop/LentaroFonts.h"
+#include "platform/forms/FormColor.h"
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/ProgramEnd.h"
-#include "platform/desktop/ReadableText.h"
 #include "platform/forms/Shape.h"
 #include "platform/forms/Twips.h"
-#include "platform/desktop/WindowPlace.h"
+#include "platform/text/InputValidator.h"
 #include "records/Mrec.h"
 #include "records/frmviewrec.h"
 
@@ -49,7 +51,8 @@ QLabel* sunkenLabel(QWidget* parent, const QRect& geometry, const QFont& font) {
     label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFont(font);
-    Twips::setBackColor(label, kWhite);
+    FormColor::setBack(label, kWhite);
+    ReadableText::keepTextOn(label);
     return label;
 }
 
@@ -61,7 +64,7 @@ Form1::Form1(Mrec& records, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_records(records) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Lentaro"));
+    setWindowTitle(App::Title);
     // A BMP, which Qt reads itself, where a PNG would page in libpng at every start; named
     // as such, since left to guess Qt loads every image plugin it has first.
     QImageReader icon(QStringLiteral(":/icons/lentaro-32.bmp"), "bmp");
@@ -115,7 +118,7 @@ void Form1::buildResultRow(QWidget* client) {
 
     m_lblunit = sunkenLabel(client, Twips::rect(4560, 240, 585, 555), LentaroFonts::thai(12));
     m_lblunit->setObjectName(QStringLiteral("lblunit"));
-    Twips::setForeColor(m_lblunit, kRed);
+    FormColor::setFore(m_lblunit, kRed);
     m_lblunit->setAccessibleDescription(QStringLiteral("Unit"));
     QStringList units;
     for (std::uint8_t index = 1; index <= ConvertValue::kCount; ++index)
@@ -131,7 +134,7 @@ void Form1::buildConversionGrid(QWidget* client) {
     constexpr std::array<std::uint32_t, 4> bands{kLightGreen, kLightYellow, kLightGreen,
                                                  kLightYellow};
     for (int row = 0; row < 4; ++row) {
-        auto* band = new Shape(m_frame1, Twips::color(bands[row]));
+        auto* band = new Shape(m_frame1, FormColor::of(bands[row]));
         band->setObjectName(QStringLiteral("Shape%1").arg(row + 1));
         band->setGeometry(Twips::rect(120, 360 + row * 480, 4815, 495));
     }
@@ -145,7 +148,8 @@ void Form1::buildConversionGrid(QWidget* client) {
             ConvertValue::CaptionByIndex(static_cast<std::uint8_t>(index)), m_frame1);
         option->setObjectName(QStringLiteral("optconv(%1)").arg(index));
         option->setGeometry(Twips::rect(lefts[column], 480 + row * 480, narrow ? 1095 : 1215, 255));
-        Twips::setBackColor(option, bands[row]);
+        FormColor::setBack(option, bands[row]);
+        ReadableText::keepTextOn(option);
         option->installEventFilter(this);
         // The grid is one tab stop, the chosen option, as a group of options is on Windows.
         option->setFocusPolicy(Qt::ClickFocus);
@@ -185,7 +189,7 @@ void Form1::buildInputRow(QWidget* client) {
                            m_txtinput);
         m_announcer->announce(notice, m_txtinput);
     });
-    Twips::setForeColor(m_txtinput, kBlue);
+    FormColor::setFore(m_txtinput, kBlue);
     ReadableText::keepBackgroundUnder(m_txtinput);
     m_txtinput->setAccessibleName(label->text());
     m_txtinput->setAccessibleDescription(QStringLiteral("Value to convert"));
@@ -225,7 +229,11 @@ void Form1::buildMenu() {
 }
 
 void Form1::setTabOrder() {
-    // The forms' tab order; the frames and labels in it take no focus.
+    // The forms' order, kept so that Tab goes where it always went: from the grid to Result,
+    // Clear and the input box, and round to the grid again. Only the chosen option is a stop
+    // (a group of options is one, as on Windows); every option keeps its place in the chain
+    // all the same, so that wherever the choice falls, the grid comes between the input box
+    // and Result.
     const std::array<QWidget*, 15> order{m_optconv[1],  m_optconv[2],  m_optconv[8], m_optconv[4],
                                          m_optconv[5],  m_optconv[7],  m_cmdresult,  m_cmdclear,
                                          m_txtinput,    m_optconv[3],  m_optconv[6], m_optconv[9],

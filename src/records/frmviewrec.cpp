@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/frmviewrec.h"
 
-#include "platform/forms/CommandButton.h"
-#include "platform/forms/EventHandler.h"
 #include "platform/desktop/FormFit.h"
 #include "platform/desktop/LentaroFonts.h"
-#include "platform/forms/Twips.h"
+#include "platform/desktop/ReadableText.h"
 #include "platform/desktop/WindowPlace.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/EventHandler.h"
+#include "platform/forms/FormColor.h"
+#include "platform/forms/Twips.h"
 #include "records/Mrec.h"
 #include "records/RecordListView.h"
 
@@ -30,7 +32,8 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     setObjectName(QStringLiteral("frmviewrec"));
     setWindowTitle(QStringLiteral("Recoard"));
     setFixedSize(Twips::size(4815, 4125));
-    Twips::setBackColor(this, kOrange);
+    FormColor::setBack(this, kOrange);
+    ReadableText::keepTextOn(this);
     setWindowModality(Qt::ApplicationModal);
 
     m_lstrec = new RecordListView(this);
@@ -38,7 +41,8 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     m_lstrec->setGeometry(Twips::rect(120, 120, 4575, 3360));
     m_lstrec->setFont(LentaroFonts::thai(12));
     m_lstrec->setModel(m_records.records());
-    Twips::setBackColor(m_lstrec, kWhite);
+    FormColor::setBack(m_lstrec, kWhite);
+    ReadableText::keepTextOn(m_lstrec);
 
     m_cmdclear = new CommandButton(QStringLiteral("Clear Record"), this);
     m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
@@ -51,7 +55,8 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     m_lblmem->setGeometry(Twips::rect(1080, 3600, 615, 375));
     m_lblmem->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     m_lblmem->setAlignment(Qt::AlignCenter);
-    Twips::setBackColor(m_lblmem, kWhite);
+    FormColor::setBack(m_lblmem, kWhite);
+    ReadableText::keepTextOn(m_lblmem);
     m_lblmem->setProperty(FormFit::kAlsoHolds, QStringList{QStringLiteral("255")});
 
     m_cmdexit = new CommandButton(QStringLiteral("&Exit"), this);
@@ -63,7 +68,7 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     auto* label = new QLabel(QStringLiteral("Memory ->"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setFont(LentaroFonts::thai(8.25, true));
-    Twips::setForeColor(label, kWhite);
+    FormColor::setFore(label, kWhite);
     FormFit::sizeToText(label, Twips::rect(120, 3720, 855, 195));
     label->setBuddy(m_lblmem);
 
@@ -102,7 +107,7 @@ void frmviewrec::cmdexit_Click() {
 
 void frmviewrec::refreshMemory() {
     const std::uint8_t left = m_records.memleft();
-    Twips::setForeColor(m_lblmem, left <= Mrec::kLowAt ? kRed : kBlack);
+    FormColor::setFore(m_lblmem, left <= Mrec::kLowAt ? kRed : kBlack);
     m_lblmem->setText(QString::number(left));
     // Read out for what it is, with the "Memory ->" label that names it, and heard as
     // the window opens with the list that takes the focus.

@@ -2,7 +2,6 @@
 #include "platform/desktop/LentaroStyle.h"
 
 #include "platform/desktop/LentaroFonts.h"
-#include "platform/forms/Twips.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -64,6 +63,5 @@ void LentaroStyle::install(QApplication& app) {
     // The desktop's font says how big the user wants text; the forms and their fonts
     // grow together by that much, in the face they were drawn for.
     LentaroFonts::followDesktop(QGuiApplication::font());
-    Twips::setScale(LentaroFonts::textScale());
     app.setFont(LentaroFonts::thai(8));
 }

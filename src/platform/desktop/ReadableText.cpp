@@ -39,6 +39,12 @@ double ReadableText::contrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor ReadableText::asReadableAs(const QColor& theme, const QColor& standard,
+                                  const QColor& background) {
+    const double wanted = std::min(kMinimum, contrast(standard, background));
+    return contrast(theme, background) >= wanted ? theme : standard;
+}
+
 ReadableText::ReadableText(QWidget* widget, Mode mode)
     : QObject(widget), m_widget(widget), m_mode(mode) {
     widget->installEventFilter(this);

@@ -23,6 +23,11 @@ public:
     // A text colour the forms fix, on a background they leave to the theme: the theme's
     // background where the text reads on it, white (the light desktop's) otherwise.
     static void keepBackgroundUnder(QWidget* widget);
+    // A colour the forms take from the theme, on a background they fix: the theme's where it
+    // reads there at least as well as the standard one of a light desktop does (kMinimum
+    // is enough), the standard one where it would not.
+    static QColor asReadableAs(const QColor& theme, const QColor& standard,
+                               const QColor& background);
     // Marks the widget's text colour as one the forms fix, so keepTextOn leaves it.
     static void markFixed(QWidget* widget);
 

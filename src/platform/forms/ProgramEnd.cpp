@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/forms/ProgramEnd.h"
 
+#include "platform/forms/StandIn.h"
+
 #include <QCoreApplication>
 
 void ProgramEnd::request(Way way) {

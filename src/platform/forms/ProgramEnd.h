@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/forms/StandIn.h"
-
 // Ends the program, unless a stand-in takes the request.
 class ProgramEnd {
 public:
-    using Way = StandIn::End;
+    enum class Way {
+        Immediate,   // File > Exit: no window's unload step runs
+        AfterUnload, // the main window was closed and has run its unload step
+    };
 
     static void request(Way way);
 };

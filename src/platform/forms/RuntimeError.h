@@ -10,13 +10,14 @@ class RuntimeError : public std::exception {
 public:
     enum class Kind { Overflow, NoConversionChosen };
 
-    explicit RuntimeError(Kind kind) : m_kind(kind) {}
+    // message is the text shown to the user, a literal of the raiser's.
+    RuntimeError(Kind kind, const char* message) : m_kind(kind), m_message(message) {}
 
     Kind kind() const { return m_kind; }
-    // The text shown to the user.
-    QString message() const;
-    const char* what() const noexcept override;
+    QString message() const { return QString::fromUtf8(m_message); }
+    const char* what() const noexcept override { return m_message; }
 
 private:
     Kind m_kind;
+    const char* m_message;
 };

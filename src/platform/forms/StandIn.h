@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/forms/MessageStyle.h"
+#include "platform/forms/ProgramEnd.h"
 
 #include <QPointer>
 #include <QString>
@@ -18,10 +19,7 @@ public:
         MessageStyle style;
         QPointer<QWidget> owner;
     };
-    enum class End {
-        Immediate,   // File > Exit: no window's unload step runs
-        AfterUnload, // the main window was closed and has run its unload step
-    };
+    using End = ProgramEnd::Way;
 
     virtual ~StandIn() = default;
     virtual bool message(const Message& shown) = 0;

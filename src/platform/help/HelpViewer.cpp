@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/HelpViewer.h"
 
-#include "platform/help/HelpBrowser.h"
-#include "platform/help/HelpDocument.h"
+#include "platform/desktop/WindowPlace.h"
+#include "platform/forms/App.h"
 #include "platform/forms/StandIn.h"
 #include "platform/forms/Twips.h"
-#include "platform/desktop/WindowPlace.h"
+#include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpDocument.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -33,6 +34,8 @@ void show(const QString& helpFile, const QString& anchor = {}) {
 // blocked by it, so the viewer stands over that window while it is up.
 void standOver(QWidget* modal) {
     QWindow* owner = modal ? modal->windowHandle() : nullptr;
+    // A widget has a window to give an owner only once it is native; made so here, before
+    // it is first shown, the window manager maps it over the modal window from the start.
     viewer()->winId();
     QWindow* window = viewer()->windowHandle();
     if (window->transientParent() == owner)
@@ -47,7 +50,7 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
     if (StandIn* standIn = StandIn::current())
         standIn->helpCommand(command);
     switch (command) {
-    case kContents: {
+    case HELP_CONTENTS: {
         if (!viewer()) {
             viewer() = new HelpBrowser;
             viewer()->setAttribute(Qt::WA_DeleteOnClose);
@@ -72,7 +75,7 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
                 Qt::QueuedConnection);
             WindowPlace::centreOnScreen(viewer());
         }
-        viewer()->setWindowTitle(QStringLiteral("Lentaro Help"));
+        viewer()->setWindowTitle(App::Title + QStringLiteral(" Help"));
         show(HelpDocument::localized(QString::fromLocal8Bit(helpFile), QLocale::system()));
         QWidget* modal = QApplication::activeModalWidget();
         standOver(modal == viewer() ? nullptr : modal);
@@ -81,7 +84,7 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
         viewer()->activateWindow();
         return 1;
     }
-    case kQuit:
+    case HELP_QUIT:
         if (viewer())
             viewer()->close();
         return 1;

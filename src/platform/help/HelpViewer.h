@@ -11,8 +11,9 @@ class HelpBrowser;
 // command opens or brings forward and the quit command closes.
 class HelpViewer {
 public:
-    static constexpr quint32 kQuit = 2;
-    static constexpr quint32 kContents = 3;
+    // The viewer's commands, by the codes and names of the platform's own viewer.
+    static constexpr quint32 HELP_QUIT = 2;
+    static constexpr quint32 HELP_CONTENTS = 3;
 
     // The viewer's entry point. The help file is 8-bit text in the system character
     // set. Returns non-zero when the command was understood.

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/forms/Twips.h"
+#include "platform/forms/FormColor.h"
 
 #include "platform/desktop/ReadableText.h"
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
-QColor Twips::color(std::uint32_t bgr) {
+QColor FormColor::of(std::uint32_t bgr) {
     if (bgr & 0x80000000u) {
         // Only the system colours the forms use.
         constexpr std::uint32_t highlight = 13;
@@ -18,18 +19,17 @@ QColor Twips::color(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xffu));
 }
 
-void Twips::setBackColor(QWidget* widget, std::uint32_t bgr) {
+void FormColor::setBack(QWidget* widget, std::uint32_t bgr) {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), color(bgr));
+    palette.setColor(widget->backgroundRole(), of(bgr));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-    ReadableText::keepTextOn(widget);
 }
 
-void Twips::setForeColor(QWidget* widget, std::uint32_t bgr) {
+void FormColor::setFore(QWidget* widget, std::uint32_t bgr) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color(bgr));
-    palette.setColor(QPalette::Text, color(bgr));
+    palette.setColor(QPalette::WindowText, of(bgr));
+    palette.setColor(QPalette::Text, of(bgr));
     ReadableText::markFixed(widget);
     widget->setPalette(palette);
 }
