@@ -37,3 +37,36 @@ wine_prefix() {
         wineserver -w
     fi
 }
+
+# The version CMakeLists.txt gives the project: the one place it is written.
+project_version() {
+    sed -n 's/^project(Lentaro VERSION \([0-9.]*\).*/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../CMakeLists.txt"
+}
+
+# Exports SOURCE_DATE_EPOCH, the one date a reproducible build puts in its files: the last
+# commit's time unless given. A build TREE made for another date is started afresh, since
+# what it does not rebuild (the resources' times) holds that date.
+source_date_epoch() {
+    local tree=$1
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) ||
+            { echo "not a git clone: set SOURCE_DATE_EPOCH" >&2; return 1; }
+    fi
+    export SOURCE_DATE_EPOCH
+    if [ "$(cat "$tree/source-date-epoch" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ]; then
+        rm -rf "$tree"
+        mkdir -p "$tree"
+        echo "$SOURCE_DATE_EPOCH" >"$tree/source-date-epoch"
+    fi
+}
+
+# What the suite needs before it runs, from the repository's root: its packages, both
+# build trees (plain and sanitized), and the sanitizers' settings.
+prepare_suite() {
+    scripts/deps test
+    scripts/build plain
+    scripts/build san
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+}
