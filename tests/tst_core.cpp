@@ -147,6 +147,7 @@ private slots:
     void wholeFill() {
         Recorder r;
         r.convert(245);
+        QCOMPARE(r.messages, QStringList());
         r.convert(1); // the 246th meets the notice and is recorded all the same
         const QString low = QStringLiteral("Alart !! ความจำในการบันทึกเหลือน้อย %1")
                                 .arg(int(MessageStyle::Information));

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiTestCase.h"
 #include "Row.h"
+#include "conversion/ConvertValue.h"
 #include "platform/desktop/Announcer.h"
 #include "platform/desktop/ReadableText.h"
+#include "platform/text/NumberText.h"
 #include "records/RecordListView.h"
 #include "records/frmviewrec.h"
 
@@ -14,8 +16,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyleOption>
 #include <QWindow>
 
@@ -68,14 +72,56 @@ void measure(QWidget* window, QMap<QString, double>& ratios) {
 class TestWindows : public GuiTestCase {
     Q_OBJECT
 private:
-    void play(const QString& step) {
+    // What assistive technology does through a control's accessible action.
+    void act(QWidget* control, const QString& action) {
+        QSignalSpy clicked(control, SIGNAL(clicked(bool))); // a press clicks a moment later
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+        if (action == QAccessibleActionInterface::pressAction())
+            QTRY_COMPARE_WITH_TIMEOUT(clicked.count(), 1, kWait);
+    }
+
+    QAbstractButton* button(const QString& text) {
+        for (QWidget* window :
+             {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(form->viewrec())})
+            for (auto* b : window ? window->findChildren<QPushButton*>() : QList<QPushButton*>())
+                if (b->text().remove(QLatin1Char('&')) == text)
+                    return b;
+        return nullptr;
+    }
+
+    void play(QString step) {
         QLineEdit* input = form->txtinput();
-        if (step.startsWith(QLatin1String("t:"))) { // typed, in any script
+        step.replace(QLatin1String("\\n"), QLatin1String("\n")); // a line break
+        if (step.startsWith(QLatin1Char('x'))) { // an option toggled by assistive technology
+            act(form->optconv(step.mid(1).toInt()), QAccessibleActionInterface::toggleAction());
+        } else if (step.startsWith(QLatin1String("X:"))) { // pressed by assistive technology
+            act(button(step.mid(2).replace(QLatin1Char('_'), QLatin1Char(' '))),
+                QAccessibleActionInterface::pressAction());
+        } else if (step.startsWith(QLatin1String("a:"))) { // the box's text, as dictation sets it
+            QAccessible::queryAccessibleInterface(input)->editableTextInterface()->replaceText(
+                0, int(input->text().size()), step.mid(2));
+        } else if (step.startsWith(QLatin1String("kp:"))) { // the keypad's decimal key
+            QTest::sendKeyEvent(QTest::Click, input, Qt::Key_Comma, step.mid(3),
+                                Qt::KeypadModifier);
+        } else if (step.startsWith(QLatin1Char('k'))) { // arrows to an option, then Space
+            for (int to = step.mid(1).toInt(), at = form->convindex; at != to;) {
+                const int rows = (to - 1) / 3 - (at - 1) / 3;
+                QTest::keyClick(form->optconv(at), rows > 0   ? Qt::Key_Down
+                                                   : rows < 0 ? Qt::Key_Up
+                                                   : to > at  ? Qt::Key_Right
+                                                              : Qt::Key_Left);
+                QVERIFY(form->convindex != at);
+                at = form->convindex;
+            }
+            QTest::keyClick(form->optconv(form->convindex), Qt::Key_Space);
+        } else if (step == QLatin1String("enter")) {
+            QTest::keyClick(input, Qt::Key_Return);
+        } else if (step.startsWith(QLatin1String("t:"))) { // typed, in any script
             for (char32_t ch : step.mid(2).toUcs4())
                 QTest::sendKeyEvent(QTest::Click, input, Qt::Key_unknown, QString::fromUcs4(&ch, 1),
                                     Qt::NoModifier);
         } else if (step.startsWith(QLatin1String("p:"))) { // paste, \n for a line break
-            QApplication::clipboard()->setText(step.mid(2).replace(QLatin1String("\\n"), "\n"));
+            QApplication::clipboard()->setText(step.mid(2));
             QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
         } else if (step.startsWith(QLatin1String("fill:"))) {
             for (int i = 0, n = step.mid(5).toInt(); i < n; ++i)
@@ -91,13 +137,71 @@ private:
             for (auto key : {QKeySequence::SelectAll, QKeySequence::Copy})
                 QTest::keySequence(form->lblresult(), key);
             QTest::keySequence(input, QKeySequence::Paste);
-        } else if (step.startsWith(QLatin1String("menu:"))) {
+        } else if (step.startsWith(QLatin1String("menu:"))) { // as a reader's menu action does
+            // Over a main window dragged half off the screen, the record window opens on it.
+            form->move(-form->width() / 2, form->y());
             form->action(step.mid(5).replace(QLatin1Char('_'), QLatin1Char(' ')))->trigger();
+            if ((m_expectedModal = form->viewrec()) && m_expectedModal->isVisible())
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    form->screen()->availableGeometry().contains(m_expectedModal->frameGeometry()),
+                    kWait);
         } else { // a key, to what has the focus
             const QKeyCombination key = QKeySequence(step)[0];
             QVERIFY2(key.key() != Qt::Key_unknown, qPrintable(step));
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         }
+    }
+
+    QStringList boxesSeen() const {
+        QStringList seen;
+        for (const Message& box : messages)
+            seen << box.title + ": " + box.text +
+                        (box.style == MessageStyle::Exclamation ? " !" : " i");
+        return seen;
+    }
+
+    // What the windows show and the program holds, as the model test compares it.
+    struct State {
+        int chosen = 1, left = 255, ends = 0, record = -1; // record: the slots it shows, or -1
+        bool red = false, about = false, help = false;
+        QString result = "0", unit, input;
+        QStringList lines, boxes;
+        QString text() const {
+            return QStringLiteral("chosen %1, result %2 %3, input %4, left %5, lines %6: %7, "
+                                  "record %8 %9, about %10, help %11, boxes %12: %13, ends %14")
+                .arg(chosen)
+                .arg(result, unit, input)
+                .arg(left)
+                .arg(lines.size())
+                .arg(lines.value(lines.size() - 1))
+                .arg(record)
+                .arg(red)
+                .arg(about)
+                .arg(help)
+                .arg(boxes.size())
+                .arg(boxes.value(boxes.size() - 1))
+                .arg(ends);
+        }
+    };
+
+    State observed() {
+        State s;
+        const int at = form->convindex;
+        s.chosen = form->optconv(at)->isChecked() ? at : -at; // shown chosen, or not
+        s.result = form->lblresult()->text();
+        s.unit = form->lblunit()->text();
+        s.input = form->txtinput()->text();
+        s.left = records->memleft();
+        s.lines = records->lines();
+        s.boxes = boxesSeen();
+        s.ends = int(endRequests.size());
+        if (frmviewrec* rec = form->viewrec(); rec && rec->isVisible()) {
+            s.record = rec->lblmem()->text().toInt();
+            s.red = rec->lblmem()->palette().color(QPalette::WindowText) == Qt::red;
+        }
+        s.about = form->about() && form->about()->isVisible();
+        s.help = HelpViewer::window() && HelpViewer::window()->isVisible();
+        return s;
     }
 
     QList<QWidget*> everyWindow() {
@@ -127,24 +231,15 @@ private slots:
         QTest::addColumn<QStringList>("record");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QString>("heard");
-        const QString overflow =
-            QStringLiteral("Lentaro: Overflow: the number is too large. Lentaro "
-                           "takes values up to about 3.4 x 10^38. !");
         scene("start", "", "0", "", "", 1, "txtinput");
-        scene("enter", "o12 t:1 Return", "25.4", "mm", "", 12, "txtinput", {"1\t1\t25.4"}, {},
-              "25.4 mm");
         scene("copy", "t:1 Return copy", "0.001", "Inch", "0.001", 1, "lblresult", {"1\t1\t0.001"});
         scene("keypad enter", "o11 t:-2 Enter", "-5.08", "cm", "", 11, "txtinput", {"1\t-2\t-5.08"},
               {}, "-5.08 cm");
         scene("enter on the focused button", "o10 t:2.5 Backtab Backtab Return", "2500", "mil", "",
               10, "txtinput", {"1\t2.5\t2500"}, {}, "2500 mil");
-        scene("choosing keeps the result", "o12 t:2 Return Clear o5", "50.8", "mm", "", 5,
-              "txtinput", {"1\t2\t50.8"});
         scene("clear empties only the input", "o8 t:3 Return t:77 Clear", "30", "mm", "", 8,
               "cmdclear", {"1\t3\t30"});
         scene("enter on clear", "o8 t:77 Backtab Return", "0", "", "", 8, "cmdclear");
-        scene("result on an empty box", "o3 t:abc Return Result", "0", "mm", "", 3, "txtinput",
-              {"1\tabc\t0", "2\t\t0"});
         scene("thai digits, recorded as typed", "o12 t:๑๒ Return", "304.8", "mm", "", 12,
               "txtinput", {"1\t๑๒\t304.8"});
         scene("the grid is one tab stop", "o12 Tab Tab Tab Tab", "0", "", "", 12, "txtinput");
@@ -152,24 +247,18 @@ private slots:
         scene("arrows walk the grid", "o5 Tab Right Right Down Down Left Up", "0", "", "", 6,
               "optconv(6)");
         scene("space goes on to the input", "o7 Tab Down Space", "0", "", "", 10, "txtinput");
-        scene("typing stops at 12", "t:12345678901234", "0", "", "123456789012", 1, "txtinput");
         scene("a long paste is refused whole", "t:7 p:123456789012345678", "0", "", "7", 1,
               "txtinput", {}, {}, "Not pasted: more than 12 characters");
-        scene("a paste keeps its first line", "p:12\\n34 Return", "0.012", "Inch", "", 1,
-              "txtinput", {"1\t12\t0.012"});
         scene("a paste's first line, where the cursor is", "t:12 Left p:2\t\\n3", "0", "", "122", 1,
               "txtinput");
         scene("a paste's first line beside its like", "t:😀 Home p:😁\\nx", "0", "", "😁😀", 1,
               "txtinput");
+        scene("text set by assistive technology keeps the paste rules", "t:7 a:123456789012345678",
+              "0", "", "7", 1, "txtinput", {}, {}, "Not pasted: more than 12 characters");
+        scene("the keypad's decimal key is the point", "o12 t:1 kp:, t:5 Enter", "38.1", "mm", "",
+              12, "txtinput", {"1\t1.5\t38.1"}, {}, "38.1 mm");
         scene("a paste never splits a character", "t:12345678901 p:😀", "0", "", "12345678901", 1,
               "txtinput");
-        scene("overflow", "o11 t:2 Return t:1E39 Return", "5.08", "cm", "1E39", 11, "txtinput",
-              {"1\t2\t5.08"}, {overflow}, "5.08 cm");
-        scene("clear record while full", "o1 fill:256 menu:Clear_Record t:4 Return", "0.004",
-              "Inch", "", 1, "txtinput", {"1\t4\t0.004"},
-              {"Alart !! : ความจำในการบันทึกเหลือน้อย i",
-               "Alart !! : ความจำในการบันทึกหมดแล้วจากนี้ไปจะไม่ทำการบันทึก !! !"},
-              "0.004 Inch");
         scene("ctrl+x ends, not cuts", "t:42 Ctrl+A Ctrl+X", "0", "", "42", 1, "txtinput");
     }
 
@@ -186,15 +275,150 @@ private slots:
         QTEST(int(form->convindex), "chosen");
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget()->objectName(), focus, kWait);
         QTEST(records->lines(), "record");
-        QStringList seen;
-        for (const Message& box : messages)
-            seen << box.title + ": " + box.text +
-                        (box.style == MessageStyle::Exclamation ? " !" : " i");
-        QTEST(seen, "boxes");
+        QTEST(boxesSeen(), "boxes");
         QVERIFY2(heard.isEmpty() || form->announcer()->text().startsWith(heard),
                  qPrintable(form->announcer()->text()));
         QCOMPARE(endRequests.count(End::Immediate),
                  steps.contains(QLatin1String("Exit")) || steps.contains(QLatin1String("Ctrl+X")));
+    }
+
+    void everyWayOfChoosing_data() {
+        QTest::addColumn<QString>("way"); // to choose conversion %1, put in 2 and convert
+        row("click, typed, Enter", "o%1 t:2 enter");
+        row("arrows and Space, typed, Result", "k%1 t:2 Result");
+        row("assistive technology", "x%1 a:2 X:Result");
+    }
+
+    void everyWayOfChoosing() {
+        // Each conversion, chosen after another, is the one that converts and is recorded.
+        QFETCH(QString, way);
+        QStringList lines;
+        for (int k : {12, 1, 7, 3, 11, 5, 9, 2, 10, 4, 8, 6}) {
+            for (const QString& step : way.arg(k).split(QLatin1Char(' ')))
+                play(step);
+            const QString result = NumberText::format(ConvertValue::ConvertByIndex(2, k));
+            lines << QStringLiteral("%1\t2\t%2").arg(lines.size() + 1).arg(result);
+            QCOMPARE(form->lblresult()->text() + form->lblunit()->text(),
+                     result + ConvertValue::UnitByIndex(k));
+        }
+        QCOMPARE(records->lines(), lines);
+    }
+
+    void model_data() {
+        // Seeded random runs of a user's actions, by every path; LENTARO_MODEL=SEEDS:STEPS
+        // runs seeds 1 to SEEDS instead, each for STEPS steps.
+        columns<int>({"seed", "steps"});
+        const QStringList runs = qEnvironmentVariable("LENTARO_MODEL", "3:150").split(':');
+        for (int seed = 1; seed <= runs[0].toInt(); ++seed)
+            QTest::addRow("seed %d", seed) << seed << runs[1].toInt();
+    }
+
+    void model() {
+        // After every step, what the windows show and the program holds is what a model of
+        // the program, worked out apart from it, says: the conversion chosen, the result,
+        // the record and its notices, the slots left and their colour, the windows up.
+        QFETCH(int, seed);
+        QFETCH(int, steps);
+        QRandomGenerator rng(static_cast<quint32>(seed));
+        const auto pick = [&rng](const QStringList& from) {
+            return from[rng.bounded(int(from.size()))];
+        };
+        State m;
+        const auto convert = [&m] {
+            const float value = ConvertValue::toSingle(NumberText::val(m.input));
+            if (std::isinf(value)) {
+                m.boxes << "Lentaro: Overflow: the number is too large. Lentaro takes values up "
+                           "to about 3.4 x 10^38. !";
+                return;
+            }
+            m.result = NumberText::format(ConvertValue::ConvertByIndex(value, m.chosen));
+            m.unit = ConvertValue::UnitByIndex(m.chosen);
+            if (m.left == 0) {
+                m.boxes << "Alart !! : ความจำในการบันทึกหมดแล้วจากนี้ไปจะไม่ทำการบันทึก !! !";
+            } else {
+                m.lines << QStringLiteral("%1\t%2\t%3").arg(256 - m.left).arg(m.input, m.result);
+                if (m.left-- == 10)
+                    m.boxes << "Alart !! : ความจำในการบันทึกเหลือน้อย i";
+            }
+            m.input.clear();
+        };
+        // Typing stops at 12 characters; a paste or a text set keeps its first line, or is
+        // refused whole.
+        const auto type = [&m](const QString& text) {
+            m.input = (m.input + text).left(std::max<qsizetype>(12, m.input.size()));
+        };
+        const auto put = [&m](QString text, bool whole) {
+            text = (whole ? QString() : m.input) + text.replace("\\n", "\n").section('\n', 0, 0);
+            m.input = text.size() <= 12 ? text : m.input;
+        };
+        QStringList done;
+        for (int i = 0; i < steps; ++i) {
+            const int roll = rng.bounded(100), option = rng.bounded(1, 13);
+            QString step;
+            if (m.record < 0 && roll < 30) { // choosing: a click, arrows and Space, an action
+                step = pick({"o", "x", "k"}) + QString::number(option);
+                m.chosen = option;
+            } else if (m.record < 0 && roll < 45) {
+                step = "t:" + pick({"2", "-3.5", "abc", " 1 5", "๑๒", "1E39", "0.001", "7e3"});
+                type(step.mid(2));
+            } else if (m.record < 0 && roll < 52) {
+                step = pick({"p:", "a:"}) + pick({"12\\n34", "123456789012345678", "9"});
+                put(step.mid(2), step.startsWith('a'));
+            } else if (m.record < 0 && roll < 68) {
+                step = pick({"enter", "Result", "X:Result"});
+                convert();
+            } else if (m.record < 0 && roll < 72) {
+                step = pick({"Clear", "X:Clear"});
+                m.input.clear();
+            } else if (m.record < 0 && roll < 78) {
+                // Often up to just before, at or after a notice, the record's edges.
+                const int edge = m.left - pick({"0", "1", "10", "11"}).toInt() + rng.bounded(2);
+                const int n = roll % 2 && edge > 0 ? edge : rng.bounded(1, 120);
+                step = QStringLiteral("fill:%1").arg(n);
+                for (int j = 0; j < n; ++j)
+                    type(QString::number(j)), convert();
+            } else if (m.record < 0 && roll < 81) {
+                step = "menu:Clear_Record";
+                m.lines.clear(), m.left = 255;
+            } else if (m.record < 0 && roll < 88) {
+                step = "menu:View_Record";
+                m.record = m.left, m.red = m.left <= 10;
+            } else if (m.record < 0 && roll < 97) { // opened from the menu, closed by the close box
+                step = pick({"menu:About", "about", "menu:Help", "help"});
+                (step.endsWith("bout") ? m.about : m.help) = step.startsWith("menu");
+            } else if (m.record < 0) {
+                step = "menu:Exit";
+                ++m.ends;
+            } else if (roll < 50) { // the main window, blocked: its actions must do nothing
+                step = pick({"x" + QString::number(option), "X:Result", "X:Clear",
+                             "menu:Clear_Record", "menu:Help", "menu:About"});
+            } else if (roll < 75) { // the record window's own buttons, or its close box
+                step = pick({"rec:Clear", "X:Clear_Record", "rec:close"});
+                if (!step.endsWith("close"))
+                    m.lines.clear(), m.left = m.record = 255, m.red = false;
+            } else {
+                step = pick({"rec:Exit", "X:Exit"});
+                m.record = -1, m.red = false;
+            }
+            done << step;
+            frmviewrec* rec = form->viewrec();
+            if (step == "rec:close") {
+                rec->windowHandle()->close();
+            } else if (step.startsWith("rec:"))
+                QTest::mouseClick(step == "rec:Exit" ? rec->cmdexit() : rec->cmdclear(),
+                                  Qt::LeftButton);
+            else if (QWidget* w = step == "about"  ? static_cast<QWidget*>(form->about())
+                                  : step == "help" ? HelpViewer::window()
+                                                   : nullptr)
+                w->close();
+            else if (step != "about" && step != "help")
+                play(step);
+            QVERIFY2(observed().text() == m.text(),
+                     qPrintable(QStringLiteral("seed %1, after %2:\n shown %3\n model %4")
+                                    .arg(seed)
+                                    .arg(done.mid(done.size() - 8).join(' '), observed().text(),
+                                         m.text())));
+        }
     }
 
     void fits_data() {
@@ -353,72 +577,11 @@ private slots:
         list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t1\t25.4\n3\t3\t76.2\n"));
-        // Created once, then hidden and shown.
-        window->cmdexit()->click();
+        // Left by Alt+E; created once, then hidden and shown.
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), window, kWait);
+        QTest::keyClick(window->lstrec(), Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), kWait);
         QCOMPARE(open(), window);
-    }
-
-    void memory_data() {
-        // Conversions before the window opens, what is done in it (or, while it is hidden,
-        // from the main menu), then the slots shown, their colour and the lines listed.
-        QTest::addColumn<int>("conversions");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<int>("lines");
-        row("11", 244, "", "11", QColor(Qt::black), 244);
-        row("10", 245, "", "10", QColor(Qt::red), 245);
-        row("full", 256, "", "0", QColor(Qt::red), 255);
-        row("clear button", 250, "button", "255", QColor(Qt::black), 0);
-        row("clear from the menu", 250, "menu", "255", QColor(Qt::black), 0);
-        row("recorded while hidden", 2, "convert", "252", QColor(Qt::black), 3);
-    }
-
-    void memory() {
-        QFETCH(int, conversions);
-        QFETCH(QString, action);
-        choose(11);
-        for (int i = 0; i < conversions; ++i)
-            convert(QString::number(i));
-        // Over a main window dragged half off the screen, the record window opens on it.
-        form->move(-form->width() / 2, form->y());
-        frmviewrec* window = open();
-        QVERIFY(window);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            form->screen()->availableGeometry().contains(window->frameGeometry()), kWait);
-        if (action == QLatin1String("button")) {
-            QTest::mouseClick(window->cmdclear(), Qt::LeftButton);
-        } else if (!action.isEmpty()) {
-            window->cmdexit()->click();
-            if (action == QLatin1String("menu"))
-                form->action(QStringLiteral("Clear Record"))->trigger();
-            else
-                convert(QStringLiteral(" 3 "));
-            QCOMPARE(open(), window);
-        }
-        QTEST(window->lblmem()->text(), "shown");
-        QTEST(window->lblmem()->palette().color(QPalette::WindowText), "colour");
-        QTEST(window->lstrec()->model()->rowCount(), "lines");
-    }
-
-    void onlyExitLeavesTheRecord() {
-        for (const bool byAccessKey : {false, true}) {
-            openMainWindow(); // each way from a fresh start
-            frmviewrec* window = open();
-            QVERIFY(window);
-            QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), window, kWait);
-            // Every request to close is refused.
-            QVERIFY(!window->close());
-            window->windowHandle()->close(); // as the close box does
-            QTest::keyClick(window, Qt::Key_Escape);
-            QVERIFY(window->isVisible());
-            if (byAccessKey)
-                QTest::keyClick(window->lstrec(), Qt::Key_E, Qt::AltModifier);
-            else
-                QTest::mouseClick(window->cmdexit(), Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), kWait);
-            QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        }
     }
 
     void help_data() {

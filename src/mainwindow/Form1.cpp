@@ -102,7 +102,6 @@ Form1::Form1(Mrec& records, QWidget* parent)
 
     // Giving optconv(1) the first focus chooses it, and choosing moves the focus on.
     m_optconv[1]->setChecked(true);
-    optconv_Click(1);
 }
 
 Form1::~Form1() {
@@ -153,9 +152,12 @@ void Form1::buildConversionGrid(QWidget* client) {
         option->installEventFilter(this);
         // The grid is one tab stop, the chosen option, as a group of options is on Windows.
         option->setFocusPolicy(Qt::ClickFocus);
-        connect(option, &QRadioButton::toggled, option, [option](bool on) {
+        connect(option, &QRadioButton::toggled, this, [this, option, index](bool on) {
             option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+            if (on)
+                optionChosen(index);
         });
+        // A click on the option already chosen changes nothing but the focus.
         connect(option, &QRadioButton::clicked, this, [this, index] {
             EventHandler::run(this, [this, index] { optconv_Click(index); });
         });
@@ -181,7 +183,6 @@ void Form1::buildInputRow(QWidget* client) {
     // The validator holds the box to its 12 characters, so that a paste too long is
     // refused whole rather than cut.
     auto* rules = new InputValidator(m_txtinput);
-    m_txtinput->setValidator(rules);
     connect(rules, &InputValidator::pasteTooLong, this, [this] {
         const QString notice =
             QStringLiteral("Not pasted: more than %1 characters").arg(InputValidator::kLength);
@@ -301,6 +302,22 @@ void Form1::optconv_Click(int index) {
     focusInput();
 }
 
+void Form1::optionChosen(int index) {
+    // The one place a choice takes effect, whatever made it: a click, a key, the program,
+    // or assistive technology toggling the option through its accessible action, which
+    // never clicks. So the option shown chosen is always the one converted with.
+    if (EventHandler::blocked(this)) {
+        // Under a modal window, no choice is taken; the shown one goes back to the held one.
+        if (QRadioButton* held = m_optconv.at(convindex); held && convindex != index)
+            held->setChecked(true);
+        return;
+    }
+    if (m_byArrowKeys)
+        convindex = static_cast<std::uint8_t>(index);
+    else
+        EventHandler::run(this, [this, index] { optconv_Click(index); });
+}
+
 void Form1::txtinput_KeyPress(int keyAscii) {
     if (keyAscii == kKeyEnter)
         cmdresult_Click();
@@ -321,8 +338,9 @@ void Form1::cmdclear_Click() {
 void Form1::mnuviewrec_Click() {
     if (!m_viewrec) {
         m_viewrec = new frmviewrec(m_records, this);
+        // Asked for from the record window, so not blocked by it.
         connect(m_viewrec, &frmviewrec::helpRequested, this,
-                EventHandler::slot(this, &Form1::mnuhelp_Click));
+                [this] { EventHandler::run(m_viewrec, [this] { mnuhelp_Click(); }); });
     }
     m_viewrec->showModal();
 }
@@ -336,7 +354,8 @@ void Form1::mnuFileexit_Click() {
 }
 
 void Form1::mnuabout_Click() {
-    if (!m_about)
+    // One closed a moment ago is on its way out, whether or not it is gone yet.
+    if (!m_about || !m_about->isVisible())
         m_about = new frmabout;
     m_about->show();
     m_about->raise();
@@ -368,9 +387,10 @@ bool Form1::moveAmongOptions(int from, int key) {
         return false;
     }
     if (to >= 1 && to <= ConvertValue::kCount) {
+        m_byArrowKeys = true;
         m_optconv[static_cast<size_t>(to)]->setChecked(true);
+        m_byArrowKeys = false;
         m_optconv[static_cast<size_t>(to)]->setFocus(Qt::TabFocusReason);
-        convindex = static_cast<std::uint8_t>(to);
     }
     return true;
 }
@@ -387,6 +407,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress &&
             (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             EventHandler::run(this, [this] { txtinput_KeyPress(kKeyEnter); });
+            return true;
+        }
+        // The keypad's decimal key is the decimal point wherever it is, as on a calculator;
+        // a layout that gives it a comma would have 1,5 read as 1.
+        if (event->type() == QEvent::KeyPress && (key->modifiers() & Qt::KeypadModifier) &&
+            (key->key() == Qt::Key_Comma || key->key() == Qt::Key_Period) &&
+            key->text() != QLatin1String(".")) {
+            m_txtinput->insert(QStringLiteral("."));
             return true;
         }
     } else if (event->type() == QEvent::KeyPress) {

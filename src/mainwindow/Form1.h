@@ -70,6 +70,7 @@ private:
     void buildMenu();
     void setTabOrder();
     bool moveAmongOptions(int from, int key);
+    void optionChosen(int index);
 
     Mrec& m_records;
     std::array<QRadioButton*, 13> m_optconv{}; // 1 to 12; 0 is unused
@@ -81,6 +82,7 @@ private:
     QPushButton* m_cmdclear = nullptr;
     QPushButton* m_cmdresult = nullptr;
     Announcer* m_announcer = nullptr;
+    bool m_byArrowKeys = false; // a choice made by the arrow keys keeps the focus in the grid
     QMenuBar* m_menubar = nullptr;
     QPointer<frmviewrec> m_viewrec;
     QPointer<frmabout> m_about;

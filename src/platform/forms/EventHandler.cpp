@@ -5,7 +5,16 @@
 #include "platform/forms/MessageBox.h"
 #include "platform/forms/RuntimeError.h"
 
+#include <QApplication>
+
+bool EventHandler::blocked(const QWidget* owner) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && owner && owner->window() != modal;
+}
+
 void EventHandler::run(QWidget* owner, const std::function<void()>& handler) {
+    if (blocked(owner))
+        return;
     try {
         handler();
     } catch (const RuntimeError& error) {

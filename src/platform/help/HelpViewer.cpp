@@ -51,7 +51,8 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
         standIn->helpCommand(command);
     switch (command) {
     case HELP_CONTENTS: {
-        if (!viewer()) {
+        // A viewer closed a moment ago is on its way out, whether or not it is gone yet.
+        if (!viewer() || !viewer()->isVisible()) {
             viewer() = new HelpBrowser;
             viewer()->setAttribute(Qt::WA_DeleteOnClose);
             viewer()->setAttribute(Qt::WA_QuitOnClose, false);

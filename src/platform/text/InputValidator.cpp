@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/text/InputValidator.h"
 
+#include <QLineEdit>
 #include <algorithm>
 
 namespace {
@@ -9,6 +10,17 @@ bool isBreak(QChar ch) {
            ch == QChar::ParagraphSeparator;
 }
 } // namespace
+
+InputValidator::InputValidator(QLineEdit* box) : QValidator(box) {
+    box->setValidator(this);
+    // Text set on the box, as assistive technology sets it (dictation, switch access, a
+    // reader's own editing), is validated too, but kept even when refused: refused, it
+    // goes back to the text last accepted, as a refused paste does.
+    connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+        if (text != m_last)
+            box->setText(m_last);
+    });
+}
 
 QValidator::State InputValidator::validate(QString& input, int& pos) const {
     // What was put in ends at the cursor, and what lies after the cursor is what the box
