@@ -166,42 +166,39 @@ private:
         bool red = false, about = false, help = false;
         QString result = "0", unit, input;
         QStringList lines, boxes;
+        bool operator==(const State&) const = default;
         QString text() const {
-            return QStringLiteral("chosen %1, result %2 %3, input %4, left %5, lines %6: %7, "
-                                  "record %8 %9, about %10, help %11, boxes %12: %13, ends %14")
-                .arg(chosen)
-                .arg(result, unit, input)
-                .arg(left)
-                .arg(lines.size())
-                .arg(lines.value(lines.size() - 1))
-                .arg(record)
-                .arg(red)
-                .arg(about)
-                .arg(help)
-                .arg(boxes.size())
-                .arg(boxes.value(boxes.size() - 1))
-                .arg(ends);
+            return QStringList{QString::number(chosen),
+                               result,
+                               unit,
+                               input,
+                               QString::number(left),
+                               lines.join('|'),
+                               QString::number(record),
+                               QString::number(red * 4 + about * 2 + help),
+                               boxes.join('|'),
+                               QString::number(ends)}
+                .join(QStringLiteral(", "))
+                .right(600);
         }
     };
 
     State observed() {
-        State s;
+        frmviewrec* rec = form->viewrec();
+        const bool up = rec && rec->isVisible();
         const int at = form->convindex;
-        s.chosen = form->optconv(at)->isChecked() ? at : -at; // shown chosen, or not
-        s.result = form->lblresult()->text();
-        s.unit = form->lblunit()->text();
-        s.input = form->txtinput()->text();
-        s.left = records->memleft();
-        s.lines = records->lines();
-        s.boxes = boxesSeen();
-        s.ends = int(endRequests.size());
-        if (frmviewrec* rec = form->viewrec(); rec && rec->isVisible()) {
-            s.record = rec->lblmem()->text().toInt();
-            s.red = rec->lblmem()->palette().color(QPalette::WindowText) == Qt::red;
-        }
-        s.about = form->about() && form->about()->isVisible();
-        s.help = HelpViewer::window() && HelpViewer::window()->isVisible();
-        return s;
+        return {at * (form->optconv(at)->isChecked() ? 1 : -1),
+                records->memleft(),
+                int(endRequests.size()),
+                up ? rec->lblmem()->text().toInt() : -1,
+                up && rec->lblmem()->palette().color(QPalette::WindowText) == Qt::red,
+                form->about() && form->about()->isVisible(),
+                HelpViewer::window() && HelpViewer::window()->isVisible(),
+                form->lblresult()->text(),
+                form->lblunit()->text(),
+                form->txtinput()->text(),
+                records->lines(),
+                boxesSeen()};
     }
 
     QList<QWidget*> everyWindow() {
@@ -413,7 +410,7 @@ private slots:
                 w->close();
             else if (step != "about" && step != "help")
                 play(step);
-            QVERIFY2(observed().text() == m.text(),
+            QVERIFY2(observed() == m,
                      qPrintable(QStringLiteral("seed %1, after %2:\n shown %3\n model %4")
                                     .arg(seed)
                                     .arg(done.mid(done.size() - 8).join(' '), observed().text(),
