@@ -3,6 +3,7 @@
 #include "conversion/ConvertValue.h"
 #include "conversion/PlainResultItems.h"
 #include "conversion/ResultCommand.h"
+#include "platform/forms/RuntimeError.h"
 #include "platform/help/HelpDocument.h"
 #include "platform/text/NumberText.h"
 #include "records/Mrec.h"
@@ -88,6 +89,7 @@ private slots:
         row("rounded up to the last place", 5, "6e-15", "0.000000000000001", "cm");
         row("negative, rounded to nothing", 5, "-1e-19", "0", "cm");
         row("negative zero", 8, "-0", "0", "mm");
+        row("none chosen, as past the table", 0, "1", "", "");
     }
 
     void convert() {
@@ -96,8 +98,21 @@ private slots:
         QFETCH(QString, result);
         Mrec mrec;
         PlainResultItems items;
-        items.convindex = static_cast<std::uint8_t>(index);
         items.setInputText(input);
+        if (result.isEmpty()) { // 0 is no row of the table, no more than 13 is
+            for (const int none : {index, 13}) {
+                items.convindex = static_cast<std::uint8_t>(none);
+                try {
+                    ResultCommand::run(items, mrec);
+                    QFAIL("converted");
+                } catch (const RuntimeError& error) {
+                    QCOMPARE(error.kind(), RuntimeError::Kind::NoConversionChosen);
+                }
+                QCOMPARE(ConvertValue::UnitByIndex(none) + ConvertValue::CaptionByIndex(none), "");
+            }
+            return;
+        }
+        items.convindex = static_cast<std::uint8_t>(index);
         ResultCommand::run(items, mrec);
         QCOMPARE(items.resultCaption(), result);
         QTEST(items.unitCaption(), "unit");
