@@ -274,18 +274,26 @@ private slots:
 
     void readable_data() {
         // Palettes a dark and a high-contrast theme give: the rest follows from button and window.
+        // Each set before the windows open, and changed while they are up.
         QTest::addColumn<QPalette>("theme");
-        row("dark", QPalette(QColor(0x454545), QColor(0x353535)));
-        row("white on black", QPalette(Qt::black, Qt::black));
+        QTest::addColumn<bool>("live");
+        for (const bool live : {false, true}) {
+            QTest::addRow("dark%s", live ? ", live" : "")
+                << QPalette(QColor(0x454545), QColor(0x353535)) << live;
+            QTest::addRow("white on black%s", live ? ", live" : "")
+                << QPalette(Qt::black, Qt::black) << live;
+        }
     }
 
     void readable() {
         // Every text of every window, and of both message boxes, reads at least 4.5:1 on what
         // it is drawn on, or as well as the colours it was drawn in give on a light desktop.
         QFETCH(QPalette, theme);
+        QFETCH(bool, live);
 #ifdef Q_OS_WIN
         QSKIP("Wine's message boxes are not up when the event loop first turns");
 #endif
+        QMap<QString, double> light, themed;
         const auto measureAll = [&](QMap<QString, double>& all) {
             choose(11);
             for (int i = 0; i < 245; ++i)
@@ -304,16 +312,23 @@ private slots:
                 convert(QString::fromLatin1(text));
             }
             QTest::keyClicks(form->txtinput(), "5"); // in the input box's own colour
-            for (QWidget* window : everyWindow()) {
+            const QList<QWidget*> windows = everyWindow();
+            if (live && &all == &themed) // with a conversion shown and the record filled
+                QApplication::setPalette(theme);
+            for (QWidget* window : windows) {
                 QVERIFY2(QTest::qWaitForWindowExposed(window, kWait),
                          qPrintable(window->objectName()));
+                // A change of theme reaches the windows once the event loop turns.
+                QTRY_COMPARE_WITH_TIMEOUT(window->palette().color(QPalette::Button),
+                                          QApplication::palette(window).color(QPalette::Button),
+                                          kWait);
                 measure(window, all);
             }
         };
-        QMap<QString, double> light, themed;
         measureAll(light);
         const QPalette standard = QApplication::palette();
-        QApplication::setPalette(theme);
+        if (!live)
+            QApplication::setPalette(theme);
         const auto restore = qScopeGuard([standard] { QApplication::setPalette(standard); });
         openMainWindow();
         measureAll(themed);
