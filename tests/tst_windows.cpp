@@ -235,21 +235,7 @@ private slots:
             QApplication::setFont(desktop);
             LentaroStyle::install(*qApp);
         });
-        openMainWindow();
-        choose(1);
-        convert(QStringLiteral("-3.4e38"));
-        // Bigger desktop text is honoured: the fonts the forms name grow with it.
-        QVERIFY(form->txtinput()->font().pointSizeF() > 9.7 * std::max<qreal>(1, points / 10));
-        const QRect screen = form->screen()->availableGeometry();
-        if (const QSize size = form->frameGeometry().size() * 1.05;
-            size.width() > screen.width() || size.height() > screen.height())
-            QSKIP("this screen is too small for text this size");
-        for (QWidget* window : everyWindow()) {
-            // Inside the screen; one larger than the screen at least with its title bar.
-            QTRY_VERIFY2_WITH_TIMEOUT(screen.contains(window->frameGeometry()) ||
-                                          (window->frameGeometry().width() > screen.width() &&
-                                           screen.contains(window->frameGeometry().topLeft())),
-                                      qPrintable(window->objectName()), kWait);
+        const auto whole = [](QWidget* window) {
             for (const QWidget* w : window->findChildren<QWidget*>()) {
                 const QString text = w->property("text").toString(); // labels, buttons
                 if (text.isEmpty() || !w->isVisibleTo(window) || w->inherits("QLineEdit"))
@@ -269,7 +255,33 @@ private slots:
                     w->fontMetrics().horizontalAdvance(text.trimmed().remove(QLatin1Char('&')));
                 QVERIFY2(width <= room.width(), qPrintable(text + " " + QString::number(width)));
             }
+        };
+        openMainWindow();
+        for (int i = 0; i < 250; ++i) // the five below fill the record: no slots left
+            convert(QStringLiteral("1"));
+        // Every unit; a result whole at full size, and the widest, which must shrink.
+        for (const auto& [index, input] :
+             {std::pair{1, "1"}, {2, "-3.9e-13"}, {3, "1"}, {6, "1"}, {7, "-3.40282E38"}}) {
+            choose(index);
+            convert(QString::fromLatin1(input));
+            whole(form.get());
         }
+        // Bigger desktop text is honoured: the fonts the forms name grow with it.
+        QVERIFY(form->txtinput()->font().pointSizeF() > 9.7 * std::max<qreal>(1, points / 10));
+        const QRect screen = form->screen()->availableGeometry();
+        if (const QSize size = form->frameGeometry().size() * 1.05;
+            size.width() > screen.width() || size.height() > screen.height())
+            QSKIP("this screen is too small for text this size");
+        for (QWidget* window : everyWindow()) {
+            // Inside the screen; one larger than the screen at least with its title bar.
+            QTRY_VERIFY2_WITH_TIMEOUT(screen.contains(window->frameGeometry()) ||
+                                          (window->frameGeometry().width() > screen.width() &&
+                                           screen.contains(window->frameGeometry().topLeft())),
+                                      qPrintable(window->objectName()), kWait);
+            whole(window);
+        }
+        QTest::mouseClick(form->viewrec()->cmdclear(), Qt::LeftButton); // all 255 slots left
+        whole(form->viewrec());
     }
 
     void readable_data() {
