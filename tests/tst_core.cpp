@@ -3,6 +3,7 @@
 #include "conversion/ConvertValue.h"
 #include "conversion/PlainResultItems.h"
 #include "conversion/ResultCommand.h"
+#include "platform/forms/RuntimeError.h"
 #include "platform/help/HelpDocument.h"
 #include "platform/text/NumberText.h"
 #include "records/Mrec.h"
@@ -26,17 +27,6 @@
 // and answer its command line. Expected conversions are worked out independently of the
 // code: the product in double, rounded to float, in the shortest digits that read back.
 namespace {
-struct Recorder {
-    QStringList messages;
-    Mrec mrec{[this](const QString& text, const QString& title, MessageStyle style) {
-        messages << QStringLiteral("%1%2 %3").arg(title, text).arg(int(style));
-    }};
-    void convert(int times) {
-        for (int i = 0; i < times; ++i)
-            mrec.RecordConversion(QStringLiteral("x"), QStringLiteral("y"));
-    }
-};
-
 // Puts a file of the given kind at path; false when this system cannot make one.
 bool make(const QString& path, const QString& kind) {
     if (kind == QLatin1String("missing"))
@@ -88,12 +78,20 @@ private slots:
         row("rounded up to the last place", 5, "6e-15", "0.000000000000001", "cm");
         row("negative, rounded to nothing", 5, "-1e-19", "0", "cm");
         row("negative zero", 8, "-0", "0", "mm");
+        row("none chosen, as past the table", 0, "1", "", "");
     }
 
     void convert() {
         QFETCH(int, index);
         QFETCH(QString, input);
         QFETCH(QString, result);
+        if (result.isEmpty()) { // 0 is no row of the table, no more than 13 is
+            for (const std::uint8_t none : {0, 13}) {
+                QVERIFY_THROWS_EXCEPTION(RuntimeError, ConvertValue::ConvertByIndex(1, none));
+                QCOMPARE(ConvertValue::UnitByIndex(none) + ConvertValue::CaptionByIndex(none), "");
+            }
+            return;
+        }
         Mrec mrec;
         PlainResultItems items;
         items.convindex = static_cast<std::uint8_t>(index);
@@ -144,26 +142,6 @@ private slots:
         QTEST(NumberText::val(text), "expected");
     }
 
-    void wholeFill() {
-        Recorder r;
-        r.convert(245);
-        QCOMPARE(r.messages, QStringList());
-        r.convert(1); // the 246th meets the notice and is recorded all the same
-        const QString low = QStringLiteral("Alart !! ความจำในการบันทึกเหลือน้อย %1")
-                                .arg(int(MessageStyle::Information));
-        QCOMPARE(r.messages, QStringList{low});
-        r.convert(9 + 2); // fills, then two refused
-        const QString full =
-            QStringLiteral("Alart !! ความจำในการบันทึกหมดแล้วจากนี้ไปจะไม่ทำการบันทึก !! %1")
-                .arg(int(MessageStyle::Exclamation));
-        QCOMPARE(r.messages, (QStringList{low, full, full}));
-        QCOMPARE(r.mrec.memleft(), 0);
-        const QStringList lines = r.mrec.lines();
-        QCOMPARE(lines.size(), 255);
-        for (int i = 0; i < lines.size(); ++i)
-            QCOMPARE(lines[i], QStringLiteral("%1\tx\ty").arg(i + 1));
-    }
-
     void lineFields_data() {
         columns<QString>({"input", "result", "line"});
         row("tab", "1\t2", "0", "1\t1 2\t0");
@@ -176,9 +154,9 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, result);
         QFETCH(QString, line);
-        Recorder r;
-        r.mrec.RecordConversion(input, result);
-        QCOMPARE(r.mrec.lines(), QStringList{line});
+        Mrec mrec;
+        mrec.RecordConversion(input, result);
+        QCOMPARE(mrec.lines(), QStringList{line});
     }
 
     void helpSources_data() {
@@ -238,9 +216,8 @@ private slots:
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
-        QTest::addColumn<QString>("into"); // where the output goes when not read: a file, or closed
+        // Into: where the output goes when not read, a file, or closed.
+        columns<QString>({"out", "err", "into"});
         row("version", QStringList{"--version"}, 0, "^lentaro 1\\.0\\r?\\n$", "^$", "");
         row("help", QStringList{"--help"}, 0,
             "^Usage: lentaro \\[options\\]\\r?\\n(.|\\n)*--version", "^$", "");
