@@ -46,7 +46,7 @@ double contrastIn(const QImage& part) {
 // The contrast of each text in the window, by window and control.
 void measure(QWidget* window, QMap<QString, double>& ratios) {
     const QImage shot = window->grab().toImage();
-    for (QWidget* w : window->findChildren<QWidget*>()) {
+    for (QWidget* w : window->findChildren<QWidget*>() + QList<QWidget*>{window}) {
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* group = qobject_cast<QGroupBox*>(w);
         if (!w->isVisibleTo(window) || (label && label->text().isEmpty()) ||
@@ -59,6 +59,14 @@ void measure(QWidget* window, QMap<QString, double>& ratios) {
             area.setLeft(area.left() + 18); // the caption, not the circle
         ratios[window->objectName() + "/" + w->objectName() + w->metaObject()->className()] =
             contrastIn(shot.copy(QRect(w->mapTo(window, area.topLeft()), area.size())));
+        if (auto* page = qobject_cast<QTextBrowser*>(w)) { // and a link on it, alone
+            const QTextCursor link = page->document()->find(QStringLiteral("Converting a length"));
+            QTextCursor start(link);
+            start.setPosition(link.selectionStart());
+            const QRect at = page->cursorRect(start).united(page->cursorRect(link));
+            ratios[window->objectName() + "/link"] = contrastIn(
+                shot.copy(QRect(page->viewport()->mapTo(window, at.topLeft()), at.size())));
+        }
     }
 }
 } // namespace

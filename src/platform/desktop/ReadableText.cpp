@@ -7,6 +7,10 @@
 #include <array>
 #include <cmath>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 const char* const kFixed = "lentaroFixedTextColour";
 
@@ -37,6 +41,32 @@ double ReadableText::contrast(const QColor& a, const QColor& b) {
     const double la = luminance(a);
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableText::linkOn(const QPalette& palette) {
+    const QColor page = palette.color(QPalette::Base);
+    const QColor link = palette.color(QPalette::Link);
+    QList<QColor> candidates{link};
+#ifdef Q_OS_WIN
+    // Where the flag is not told (Wine never tells it), the hot-tracking colour still comes
+    // before any colour made up here: High Contrast's colours are the user's choice.
+    HIGHCONTRASTW mode{sizeof(mode), 0, nullptr};
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(mode), &mode, 0) &&
+                      (mode.dwFlags & HCF_HIGHCONTRASTON);
+    const COLORREF hot = GetSysColor(COLOR_HOTLIGHT);
+    candidates.insert(high ? 0 : 1, QColor(GetRValue(hot), GetGValue(hot), GetBValue(hot)));
+#endif
+    // Toward the text, the link keeps what it can of its hue and still stands out by it.
+    const QColor text = palette.color(QPalette::Text);
+    for (int step = 1; step <= 8; ++step)
+        candidates << QColor::fromRgbF(link.redF() + (text.redF() - link.redF()) * step / 8,
+                                       link.greenF() + (text.greenF() - link.greenF()) * step / 8,
+                                       link.blueF() + (text.blueF() - link.blueF()) * step / 8);
+    for (const QColor& colour : candidates)
+        if (contrast(colour, page) >= kMinimum)
+            return colour;
+    // Neither the theme's link nor its text reads on its page.
+    return contrast(Qt::black, page) > contrast(Qt::white, page) ? Qt::black : Qt::white;
 }
 
 ReadableText::ReadableText(QWidget* widget, Mode mode)

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/HelpViewer.h"
 
-#include "platform/help/HelpBrowser.h"
-#include "platform/help/HelpDocument.h"
+#include "platform/desktop/WindowPlace.h"
 #include "platform/forms/StandIn.h"
 #include "platform/forms/Twips.h"
-#include "platform/desktop/WindowPlace.h"
+#include "platform/help/HelpBrowser.h"
+#include "platform/help/HelpDocument.h"
 
 #include <QApplication>
 #include <QWindow>
@@ -24,7 +24,7 @@ QString& currentFile() {
 void show(const QString& helpFile, const QString& anchor = {}) {
     currentFile() = helpFile;
     viewer()->setDocuments(HelpDocument::familyNames(helpFile));
-    viewer()->setHtml(HelpDocument::load(helpFile).html);
+    viewer()->setPage(HelpDocument::load(helpFile).html);
     if (!anchor.isEmpty())
         viewer()->scrollToAnchor(anchor);
 }
