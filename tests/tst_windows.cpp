@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOption>
+#include <QThread>
 #include <QWindow>
 
 namespace {
@@ -271,30 +272,32 @@ private slots:
         QTest::addColumn<QPalette>("theme");
         row("dark", QPalette(QColor(0x454545), QColor(0x353535)));
         row("white on black", QPalette(Qt::black, Qt::black));
+        row("the desktop's", QApplication::palette()); // under Wine, its system colours
     }
 
     void readable() {
         // Every text of every window, and of both message boxes, reads at least 4.5:1 on what
         // it is drawn on, or as well as the colours it was drawn in give on a light desktop.
         QFETCH(QPalette, theme);
-#ifdef Q_OS_WIN
-        QSKIP("Wine's message boxes are not up when the event loop first turns");
-#endif
         const auto measureAll = [&](QMap<QString, double>& all) {
             choose(11);
             for (int i = 0; i < 245; ++i)
                 convert(QStringLiteral("2"));
             answerBoxes = false;
             for (const char* text : {"1e39", "2"}) { // the overflow, then the low-memory notice
-                QTimer::singleShot(0, form.get(), [&] {
-                    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), kWait);
-                    QWidget* box = QApplication::activeModalWidget();
+                QTimer poll; // each turn until the box's own loop runs: Windows turns one before
+                poll.callOnTimeout([&] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!box || QThread::currentThread()->loopLevel() == 0)
+                        return;
+                    poll.stop();
                     box->setObjectName(QString::fromLatin1(text));
                     QVERIFY(box->width() >
                             box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
                     measure(box, all);
-                    static_cast<QMessageBox*>(box)->accept();
+                    box->accept();
                 });
+                poll.start(0);
                 convert(QString::fromLatin1(text));
             }
             QTest::keyClicks(form->txtinput(), "5"); // in the input box's own colour
@@ -305,10 +308,12 @@ private slots:
             }
         };
         QMap<QString, double> light, themed;
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+        QApplication::setPalette(QApplication::style()->standardPalette()); // a light desktop's
+        openMainWindow();
         measureAll(light);
-        const QPalette standard = QApplication::palette();
         QApplication::setPalette(theme);
-        const auto restore = qScopeGuard([standard] { QApplication::setPalette(standard); });
         openMainWindow();
         measureAll(themed);
         QCOMPARE(themed.keys(), light.keys());
