@@ -48,15 +48,17 @@ QColor ReadableText::linkOn(const QPalette& palette) {
     const QColor link = palette.color(QPalette::Link);
     QList<QColor> candidates{link};
 #ifdef Q_OS_WIN
-    // Where the flag is not told (Wine never tells it), the hot-tracking colour still comes
-    // before any colour made up here: High Contrast's colours are the user's choice.
+    // Under High Contrast, Windows' own programs draw links in the hot-tracking colour.
+    // Without the flag (Wine does not report it) that colour still comes before one made
+    // up here: the system's colours are the user's.
     HIGHCONTRASTW mode{sizeof(mode), 0, nullptr};
     const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(mode), &mode, 0) &&
                       (mode.dwFlags & HCF_HIGHCONTRASTON);
     const COLORREF hot = GetSysColor(COLOR_HOTLIGHT);
     candidates.insert(high ? 0 : 1, QColor(GetRValue(hot), GetGValue(hot), GetBValue(hot)));
 #endif
-    // Toward the text, the link keeps what it can of its hue and still stands out by it.
+    // Moved toward the text a step at a time, a link keeps as much of its own colour as
+    // still reads.
     const QColor text = palette.color(QPalette::Text);
     for (int step = 1; step <= 8; ++step)
         candidates << QColor::fromRgbF(link.redF() + (text.redF() - link.redF()) * step / 8,
