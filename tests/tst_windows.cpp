@@ -44,14 +44,14 @@ double contrastIn(const QImage& part) {
     return best;
 }
 
-// The contrast of each text in the window, by window and control.
+// The contrast of each text in the window, by window and control; not of the windows it owns.
 void measure(QWidget* window, QMap<QString, double>& ratios) {
     const QImage shot = window->grab().toImage();
     for (QWidget* w : window->findChildren<QWidget*>() + QList<QWidget*>{window}) {
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* group = qobject_cast<QGroupBox*>(w);
-        if (!w->isVisibleTo(window) || (label && label->text().isEmpty()) ||
-            (group && group->title().isEmpty()) ||
+        if (w->window() != window || !w->isVisibleTo(window) ||
+            (label && label->text().isEmpty()) || (group && group->title().isEmpty()) ||
             !(label || group || w->inherits("QAbstractButton") ||
               w->inherits("QAbstractScrollArea") || w->inherits("QLineEdit")))
             continue;
