@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOption>
+#include <QThread>
 #include <QWindow>
 
 namespace {
@@ -47,14 +48,14 @@ double contrastIn(const QImage& part) {
     return best;
 }
 
-// The contrast of each text in the window, by window and control.
+// The contrast of each text in the window, by window and control; not of the windows it owns.
 void measure(QWidget* window, QMap<QString, double>& ratios) {
     const QImage shot = window->grab().toImage();
-    for (QWidget* w : window->findChildren<QWidget*>()) {
+    for (QWidget* w : window->findChildren<QWidget*>() + QList<QWidget*>{window}) {
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* group = qobject_cast<QGroupBox*>(w);
-        if (!w->isVisibleTo(window) || (label && label->text().isEmpty()) ||
-            (group && group->title().isEmpty()) ||
+        if (w->window() != window || !w->isVisibleTo(window) ||
+            (label && label->text().isEmpty()) || (group && group->title().isEmpty()) ||
             !(label || group || w->inherits("QAbstractButton") ||
               w->inherits("QAbstractScrollArea") || w->inherits("QLineEdit")))
             continue;
@@ -63,6 +64,14 @@ void measure(QWidget* window, QMap<QString, double>& ratios) {
             area.setLeft(area.left() + 18); // the caption, not the circle
         ratios[window->objectName() + "/" + w->objectName() + w->metaObject()->className()] =
             contrastIn(shot.copy(QRect(w->mapTo(window, area.topLeft()), area.size())));
+        if (auto* page = qobject_cast<QTextBrowser*>(w)) { // and a link on it, alone
+            const QTextCursor link = page->document()->find(QStringLiteral("Converting a length"));
+            QTextCursor start(link);
+            start.setPosition(link.selectionStart());
+            const QRect at = page->cursorRect(start).united(page->cursorRect(link));
+            ratios[window->objectName() + "/link"] = contrastIn(
+                shot.copy(QRect(page->viewport()->mapTo(window, at.topLeft()), at.size())));
+        }
     }
 }
 } // namespace
@@ -478,13 +487,15 @@ private slots:
 
     void readable_data() {
         // Palettes a dark and a high-contrast theme give: the rest follows from button and window.
-        // Each set before the windows open, and changed while they are up.
+        // Each set before the windows open, and changed while they are up; and the desktop's
+        // own (under Wine, its system colours).
         QTest::addColumn<QPalette>("theme");
         QTest::addColumn<bool>("live");
         for (const bool live : {false, true}) {
             row(live ? "dark, live" : "dark", QPalette(QColor(0x454545), QColor(0x353535)), live);
             row(live ? "white on black, live" : "white on black", QPalette(Qt::black), live);
         }
+        row("the desktop's", QApplication::palette(), false);
     }
 
     void readable() {
@@ -492,9 +503,6 @@ private slots:
         // it is drawn on, or as well as the colours it was drawn in give on a light desktop.
         QFETCH(QPalette, theme);
         QFETCH(bool, live);
-#ifdef Q_OS_WIN
-        QSKIP("Wine's message boxes are not up when the event loop first turns");
-#endif
         QMap<QString, double> light, themed;
         const auto measureAll = [&](QMap<QString, double>& all) {
             choose(11);
@@ -502,15 +510,19 @@ private slots:
                 convert(QStringLiteral("2"));
             answerBoxes = false;
             for (const char* text : {"1e39", "2"}) { // the overflow, then the low-memory notice
-                QTimer::singleShot(0, form.get(), [&] {
-                    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), kWait);
-                    QWidget* box = QApplication::activeModalWidget();
+                QTimer poll; // each turn until the box's own loop runs: Windows turns one before
+                poll.callOnTimeout([&] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!box || QThread::currentThread()->loopLevel() == 0)
+                        return;
+                    poll.stop();
                     box->setObjectName(QString::fromLatin1(text));
                     QVERIFY(box->width() >
                             box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
                     measure(box, all);
-                    static_cast<QMessageBox*>(box)->accept();
+                    box->accept();
                 });
+                poll.start(0);
                 convert(QString::fromLatin1(text));
             }
             QTest::keyClicks(form->txtinput(), "5"); // in the input box's own colour
@@ -527,11 +539,13 @@ private slots:
                 measure(window, all);
             }
         };
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([desktop] { QApplication::setPalette(desktop); });
+        QApplication::setPalette(QApplication::style()->standardPalette()); // a light desktop's
+        openMainWindow();
         measureAll(light);
-        const QPalette standard = QApplication::palette();
         if (!live)
             QApplication::setPalette(theme);
-        const auto restore = qScopeGuard([standard] { QApplication::setPalette(standard); });
         openMainWindow();
         measureAll(themed);
         QCOMPARE(themed.keys(), light.keys());

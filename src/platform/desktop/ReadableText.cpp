@@ -7,6 +7,10 @@
 #include <array>
 #include <cmath>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 const char* const kFixed = "lentaroFixedTextColour";
 
@@ -43,6 +47,34 @@ QColor ReadableText::asReadableAs(const QColor& theme, const QColor& standard,
                                   const QColor& background) {
     const double wanted = std::min(kMinimum, contrast(standard, background));
     return contrast(theme, background) >= wanted ? theme : standard;
+}
+
+QColor ReadableText::linkOn(const QPalette& palette) {
+    const QColor page = palette.color(QPalette::Base);
+    const QColor link = palette.color(QPalette::Link);
+    QList<QColor> candidates{link};
+#ifdef Q_OS_WIN
+    // Under High Contrast, Windows' own programs draw links in the hot-tracking colour.
+    // Without the flag (Wine does not report it) that colour still comes before one made
+    // up here: the system's colours are the user's.
+    HIGHCONTRASTW mode{sizeof(mode), 0, nullptr};
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(mode), &mode, 0) &&
+                      (mode.dwFlags & HCF_HIGHCONTRASTON);
+    const COLORREF hot = GetSysColor(COLOR_HOTLIGHT);
+    candidates.insert(high ? 0 : 1, QColor(GetRValue(hot), GetGValue(hot), GetBValue(hot)));
+#endif
+    // Moved toward the text a step at a time, a link keeps as much of its own colour as
+    // still reads.
+    const QColor text = palette.color(QPalette::Text);
+    for (int step = 1; step <= 8; ++step)
+        candidates << QColor::fromRgbF(link.redF() + (text.redF() - link.redF()) * step / 8,
+                                       link.greenF() + (text.greenF() - link.greenF()) * step / 8,
+                                       link.blueF() + (text.blueF() - link.blueF()) * step / 8);
+    for (const QColor& colour : candidates)
+        if (contrast(colour, page) >= kMinimum)
+            return colour;
+    // Neither the theme's link nor its text reads on its page.
+    return contrast(Qt::black, page) > contrast(Qt::white, page) ? Qt::black : Qt::white;
 }
 
 ReadableText::ReadableText(QWidget* widget, Mode mode)

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QObject>
 
+class QPalette;
 class QWidget;
 
 // Keeps text readable where the forms fix one colour and the desktop's theme gives the
@@ -28,6 +29,11 @@ public:
     // is enough), the standard one where it would not.
     static QColor asReadableAs(const QColor& theme, const QColor& standard,
                                const QColor& background);
+    // The colour for links on a page of the palette's base: the theme's link colour where
+    // it reads there; under Windows' High Contrast the system's hot-tracking colour, which
+    // is Windows' own for links; otherwise the first that reads of that colour and the
+    // theme's moved toward the page's text.
+    static QColor linkOn(const QPalette& palette);
     // Marks the widget's text colour as one the forms fix, so keepTextOn leaves it.
     static void markFixed(QWidget* widget);
 

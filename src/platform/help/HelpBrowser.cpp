@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/HelpBrowser.h"
 
+#include "platform/desktop/ReadableText.h"
+
 #include <QKeyEvent>
+#include <QScrollBar>
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
@@ -13,6 +16,15 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     if (name.scheme() == QLatin1String("qrc"))
         return QTextBrowser::loadResource(type, name);
     return {};
+}
+
+void HelpBrowser::setPage(const QString& html) {
+    m_page = html;
+    // The document takes its link colour from the application's palette, and only as it is
+    // read in: the colour goes in with it.
+    document()->setDefaultStyleSheet(
+        QStringLiteral("a { color: %1 }").arg(ReadableText::linkOn(palette()).name()));
+    setHtml(html);
 }
 
 void HelpBrowser::follow(const QUrl& link) {
@@ -31,6 +43,15 @@ bool HelpBrowser::event(QEvent* event) {
     if (event->type() == QEvent::WindowBlocked)
         emit blocked();
     return QTextBrowser::event(event);
+}
+
+void HelpBrowser::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && !m_page.isEmpty()) {
+        const int at = verticalScrollBar()->value();
+        setPage(m_page);
+        verticalScrollBar()->setValue(at);
+    }
+    QTextBrowser::changeEvent(event);
 }
 
 void HelpBrowser::keyPressEvent(QKeyEvent* event) {

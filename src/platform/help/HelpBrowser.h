@@ -13,6 +13,8 @@ public:
     explicit HelpBrowser(QWidget* parent = nullptr);
 
     QVariant loadResource(int type, const QUrl& name) override;
+    // Shows the document, its links in a colour that reads on the page.
+    void setPage(const QString& html);
     // The file names that links may lead to.
     void setDocuments(const QStringList& names) { m_documents = names; }
 
@@ -23,10 +25,12 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void follow(const QUrl& link);
 
     QStringList m_documents;
+    QString m_page;
 };

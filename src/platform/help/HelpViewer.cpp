@@ -25,7 +25,7 @@ QString& currentFile() {
 void show(const QString& helpFile, const QString& anchor = {}) {
     currentFile() = helpFile;
     viewer()->setDocuments(HelpDocument::familyNames(helpFile));
-    viewer()->setHtml(HelpDocument::load(helpFile).html);
+    viewer()->setPage(HelpDocument::load(helpFile).html);
     if (!anchor.isEmpty())
         viewer()->scrollToAnchor(anchor);
 }
