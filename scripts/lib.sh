@@ -70,3 +70,55 @@ prepare_suite() {
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 }
+
+# In a Thai locale Wine reads keys through the X input method, and sends each key down as
+# VK_NONAME (0xFC) that is never released, its key up with the key's own code: no Windows
+# does that, and Qt takes every key after the first for a repeat of it. Without the input
+# method Wine sends keys as Windows does.
+thai_keys() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXIM /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+}
+
+# Everything a Wine run of Lentaro's sets up in a fresh WINEPREFIX, one copy for every script:
+# quiet Wine without its .NET and browser installers, the prefix made (with or without
+# Tahoma, at DPI dots per inch), keys as Windows sends them under a Thai locale, the
+# colours LENTARO_WINE_COLOURS names (standard or high-contrast-black), and Qt's own Windows
+# platform. Usage: wine_settings [tahoma|no-tahoma] [DPI]
+wine_settings() {
+    export WINEDEBUG=-all WINEDLLOVERRIDES=${WINEDLLOVERRIDES-"mscoree,mshtml="}
+    wine_prefix "${1:-tahoma}" "${2:-96}"
+    case "${LC_ALL:-${LANG:-}}" in th_*) thai_keys ;; esac
+    case "${LENTARO_WINE_COLOURS:-standard}" in
+    standard) ;;
+    high-contrast-black)
+        # As Windows sets them when High Contrast Black is chosen: black page, white text, cyan
+        # selection, yellow links (hot-tracking), green disabled text. Wine reads them as the
+        # prefix starts, so it is started again after.
+        local reg=$WINEPREFIX/high-contrast.reg
+        {
+            printf 'Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\n'
+            for colour in Background=0 Window=0 WindowText=255 WindowFrame=255 ButtonFace=0 \
+                ButtonText=255 ButtonHilight=255 ButtonLight=255 ButtonShadow=128 ButtonDkShadow=255 \
+                Menu=0 MenuBar=0 MenuText=255 InfoWindow=0 InfoText=255 ActiveTitle=0 TitleText=255 \
+                InactiveTitle=0 AppWorkspace=0 Scrollbar=0 HilightText=0 \
+                Hilight=26,235,255 MenuHilight=26,235,255 HotTrackingColor=255,255,0 \
+                GrayText=63,242,63 InactiveTitleText=63,242,63; do
+                rgb=${colour#*=}
+                [[ $rgb == *,* ]] || rgb=$rgb,$rgb,$rgb
+                printf '"%s"="%s"\n' "${colour%%=*}" "${rgb//,/ }"
+            done
+            printf '\n[HKEY_CURRENT_USER\\Control Panel\\Accessibility\\HighContrast]\n'
+            printf '"Flags"="127"\n"High Contrast Scheme"="High Contrast Black"\n'
+        } >"$reg"
+        wine reg import "Z:$reg" >/dev/null 2>&1
+        wineserver -k
+        wineserver -w
+        ;;
+    *) echo "wine-run: unknown LENTARO_WINE_COLOURS '$LENTARO_WINE_COLOURS'" >&2; exit 2 ;;
+    esac
+    # with-display chose Qt's X11 platform; under Wine it is Windows' own. Wine 8 does not
+    # implement the per-monitor DPI call Qt makes for every window and reports it as critical;
+    # system DPI awareness is what the tests need anyway.
+    export QT_QPA_PLATFORM=windows:dpiawareness=1
+}
