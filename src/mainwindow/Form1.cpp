@@ -272,9 +272,11 @@ QString Form1::resultCaption() const {
 }
 
 void Form1::setResultCaption(const QString& text) {
-    // A long result shrinks to fit rather than losing its leading digits.
+    // A long result shrinks to fit rather than losing its leading digits. Down to 7 points:
+    // the widest a float gives, 40 characters, then fits in Tahoma too, whose bold digits
+    // are wide and whose sizes Windows rounds up to whole pixels.
     FormFit::showWhole(m_lblresult, text, LentaroFonts::thai(12, true),
-                       LentaroFonts::thai(8).pointSizeF());
+                       LentaroFonts::thai(7).pointSizeF());
     // Selectable for copying once it holds a result, but not a tab stop. Not before: a
     // label that can take the focus is drawn through a text document, and the "0" it
     // opens with is not worth paging that part of Qt in at every start.

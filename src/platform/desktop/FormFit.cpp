@@ -100,11 +100,15 @@ void FormFit::showWhole(QLabel* label, const QString& text, const QFont& full,
                         qreal smallestPoints) {
     QFont font = full;
     const int room = label->contentsRect().width() - 2 * label->margin();
+    // As drawn: Windows' fonts draw whole pixels a character, wider than their outlines.
+    const auto drawn = [&text](const QFont& f) {
+        return std::max(advance(f, text), QFontMetrics(f).horizontalAdvance(text));
+    };
     // Text does not shrink quite in proportion to its size: step down until it fits.
-    for (qreal points = full.pointSizeF() * std::min(1.0, double(room) / advance(full, text));
-         advance(font, text) > room && font.pointSizeF() > smallestPoints; points -= 0.25)
+    for (qreal points = full.pointSizeF() * std::min(1.0, double(room) / drawn(full));
+         drawn(font) > room && font.pointSizeF() > smallestPoints; points -= 0.25)
         font.setPointSizeF(std::max(smallestPoints, points));
     label->setFont(font);
     label->setText(text);
-    label->setToolTip(advance(font, text) > room ? text : QString());
+    label->setToolTip(drawn(font) > room ? text : QString());
 }
