@@ -15,6 +15,4 @@ public:
     // Says text; focused is the control that has the focus now, which carries the text on
     // where the reader listens to names rather than notifications.
     void announce(const QString& text, QWidget* focused);
-    // The last text said.
-    QString text() const { return accessibleName(); }
 };
