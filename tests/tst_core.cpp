@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Row.h"
+#include "Wcag.h"
 #include "conversion/ConvertValue.h"
 #include "conversion/PlainResultItems.h"
 #include "conversion/ResultCommand.h"
+#include "platform/desktop/ReadableText.h"
 #include "platform/forms/RuntimeError.h"
 #include "platform/help/HelpDocument.h"
 #include "platform/text/NumberText.h"
@@ -211,6 +213,26 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, expected);
         QCOMPARE(HelpDocument::localized(path, QLocale(locale)), expected);
+    }
+
+    void contrast_data() {
+        columns<QRgb>({"text", "background"});
+        QTest::addColumn<double>("ratio");
+        row("grey on white", QRgb(0x767676), QRgb(0xffffff), 4.54);
+        row("blue on white", QRgb(0x0000ff), QRgb(0xffffff), 8.59);
+        row("white on red", QRgb(0xffffff), QRgb(0xff0000), 4.0);
+        row("green on black", QRgb(0x00ff00), QRgb(0x000000), 15.3);
+        row("black on white", QRgb(0x000000), QRgb(0xffffff), 21.0);
+    }
+
+    void contrast() {
+        // Known ratios, the program's and the tests' own, to two places.
+        QFETCH(QRgb, text);
+        QFETCH(QRgb, background);
+        QFETCH(double, ratio);
+        for (const double measured :
+             {ReadableText::contrast(text, background), wcag(background, text)})
+            QVERIFY2(std::abs(measured - ratio) < 0.005, qPrintable(QString::number(measured)));
     }
 
     void commandLine_data() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiTestCase.h"
 #include "Row.h"
+#include "Wcag.h"
 #include "conversion/ConvertValue.h"
 #include "platform/desktop/Announcer.h"
 #include "platform/desktop/ReadableText.h"
@@ -44,7 +45,7 @@ double contrastIn(const QImage& part) {
         })->first;
     double best = 1;
     for (const QRgb colour : counts.keys())
-        best = std::max(best, ReadableText::contrast(colour, back));
+        best = std::max(best, wcag(colour, back));
     return best;
 }
 
