@@ -14,13 +14,13 @@
 #include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 // Everything that needs no window: the Result command over the conversion table, the
@@ -80,20 +80,13 @@ private slots:
         row("rounded up to the last place", 5, "6e-15", "0.000000000000001", "cm");
         row("negative, rounded to nothing", 5, "-1e-19", "0", "cm");
         row("negative zero", 8, "-0", "0", "mm");
-        row("none chosen, as past the table", 0, "1", "", "");
+        row("a tab in the input, a blank in the record", 8, "1\t2", "120", "mm");
     }
 
     void convert() {
         QFETCH(int, index);
         QFETCH(QString, input);
         QFETCH(QString, result);
-        if (result.isEmpty()) { // 0 is no row of the table, no more than 13 is
-            for (const std::uint8_t none : {0, 13}) {
-                QVERIFY_THROWS_EXCEPTION(RuntimeError, ConvertValue::ConvertByIndex(1, none));
-                QCOMPARE(ConvertValue::UnitByIndex(none) + ConvertValue::CaptionByIndex(none), "");
-            }
-            return;
-        }
         Mrec mrec;
         PlainResultItems items;
         items.convindex = static_cast<std::uint8_t>(index);
@@ -102,7 +95,14 @@ private slots:
         QCOMPARE(items.resultCaption(), result);
         QTEST(items.unitCaption(), "unit");
         QCOMPARE(items.inputText(), QString());
-        QCOMPARE(mrec.lines(), QStringList{QStringLiteral("1\t%1\t%2").arg(input, result)});
+        QCOMPARE(mrec.lines(), QStringList{"1\t" + input.replace('\t', ' ') + '\t' + result});
+    }
+
+    void noneChosen() { // 0 is no row of the table, no more than 13 is
+        for (const std::uint8_t none : {0, 13}) {
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, ConvertValue::ConvertByIndex(1, none));
+            QCOMPARE(ConvertValue::UnitByIndex(none) + ConvertValue::CaptionByIndex(none), "");
+        }
     }
 
     void toSingleRoundsAtTheFloatLimit() {
@@ -144,23 +144,6 @@ private slots:
         QTEST(NumberText::val(text), "expected");
     }
 
-    void lineFields_data() {
-        columns<QString>({"input", "result", "line"});
-        row("tab", "1\t2", "0", "1\t1 2\t0");
-        row("line breaks", "a\r\nb", "x\ny", "1\ta  b\tx y");
-        row("unicode separators", QString(QChar::LineSeparator), QString(QChar::ParagraphSeparator),
-            "1\t \t ");
-    }
-
-    void lineFields() {
-        QFETCH(QString, input);
-        QFETCH(QString, result);
-        QFETCH(QString, line);
-        Mrec mrec;
-        mrec.RecordConversion(input, result);
-        QCOMPARE(mrec.lines(), QStringList{line});
-    }
-
     void helpSources_data() {
         // What lies at the requested path and in the installed folder, and which is shown.
         columns<QString>({"requested", "installed", "shown"});
@@ -177,6 +160,8 @@ private slots:
         QFETCH(QString, installed);
         QFETCH(QString, shown);
         QTemporaryDir dir;
+        // Back before the folder goes, which Windows refuses while it is the working one.
+        const auto back = qScopeGuard([was = QDir::currentPath()] { QDir::setCurrent(was); });
         const QString name = QStringLiteral("/HELP_LT.HLP");
         QString path = dir.filePath(QStringLiteral("req") + name);
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("req")) &&
@@ -195,24 +180,15 @@ private slots:
         QVERIFY(make(dir.filePath(QStringLiteral("share") + name), installed));
         const HelpDocument::Page page =
             HelpDocument::load(path, dir.filePath(QStringLiteral("share")));
-        QDir::setCurrent(QCoreApplication::applicationDirPath()); // so the folder can go
         QCOMPARE(page.origin,
                  shown.startsWith(QLatin1Char(':')) ? shown + name : dir.filePath(shown + name));
     }
 
-    void language_data() {
-        columns<QString>({"path", "locale", "expected"});
-        const QString fixed = QStringLiteral("C:\\Program Files\\Kestrano\\HELP_LT.");
-        row("thai", fixed + "HLP", "th_TH", fixed + "th.HLP");
-        row("english", fixed + "HLP", "en_US", fixed + "HLP");
-        row("thai to english", "/x/HELP_LT.th.HLP", "en_GB", "/x/HELP_LT.HLP");
-    }
-
     void language() {
-        QFETCH(QString, path);
-        QFETCH(QString, locale);
-        QFETCH(QString, expected);
-        QCOMPARE(HelpDocument::localized(path, QLocale(locale)), expected);
+        const QString fixed = QStringLiteral("C:\\Program Files\\Kestrano\\HELP_LT.");
+        QCOMPARE(HelpDocument::localized(fixed + "HLP", QLocale("th_TH")), fixed + "th.HLP");
+        QCOMPARE(HelpDocument::localized(fixed + "HLP", QLocale("en_US")), fixed + "HLP");
+        QCOMPARE(HelpDocument::localized("/x/HELP_LT.th.HLP", QLocale("en_GB")), "/x/HELP_LT.HLP");
     }
 
     void contrast_data() {
@@ -238,7 +214,7 @@ private slots:
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("code");
-        // Into: where the output goes when not read, a file, or closed.
+        // Into: where the output goes when not read, or a file.
         columns<QString>({"out", "err", "into"});
         row("version", QStringList{"--version"}, 0, "^lentaro 1\\.0\\r?\\n$", "^$", "");
         row("help", QStringList{"--help"}, 0,
@@ -252,8 +228,6 @@ private slots:
             "^lentaro: cannot open a display\\.[^\\n]*DISPLAY[^\\n]*\\n$", "");
         row("help into a full output", QStringList{"--help"}, 1, "^$", "^lentaro: [^\\n]+\\n$",
             "/dev/full");
-        row("version into a closed output", QStringList{"--version"}, 1, "^$",
-            "^lentaro: [^\\n]+\\n$", "closed");
 #endif
     }
 
@@ -265,9 +239,7 @@ private slots:
         QFETCH(QString, into);
         QProcess lentaro;
 #ifndef Q_OS_WIN
-        if (into == QLatin1String("closed"))
-            lentaro.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
-        else if (!into.isEmpty())
+        if (!into.isEmpty())
             lentaro.setStandardOutputFile(into);
 #endif
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

