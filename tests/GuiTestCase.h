@@ -17,6 +17,11 @@
 #include <QTimer>
 #include <memory>
 
+// Waits as long as a loaded machine may need for what the program does.
+#define TRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, GuiTestCase::kWait)
+#define TRY_VERIFY2(expr, message) QTRY_VERIFY2_WITH_TIMEOUT(expr, message, GuiTestCase::kWait)
+#define TRY_COMPARE(a, b) QTRY_COMPARE_WITH_TIMEOUT(a, b, GuiTestCase::kWait)
+
 // A fresh main window for each test, standing in for the desktop: message boxes answered,
 // end requests and help viewer commands recorded instead of acted on. A watchdog closes
 // and records any modal window the test did not expect, nested event loops included, so
@@ -41,10 +46,10 @@ private slots:
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(", "))));
     }
 
-protected:
-    // Generous, for loaded machines: these are waits for what the program does.
+public:
     static constexpr int kWait = 30000;
 
+protected:
     std::unique_ptr<Mrec> records;
     std::unique_ptr<Form1> form;
     QList<Message> messages;
@@ -79,9 +84,7 @@ protected:
         m_expectedModal.clear();
         StandIn::set(nullptr);
         answerBoxes = catchEnd = true;
-        messages.clear();
-        endRequests.clear();
-        commands.clear();
+        messages = {}, endRequests = {}, commands = {};
     }
     // Types the text into the input box and presses Enter.
     void convert(const QString& text) {

@@ -31,12 +31,12 @@
 namespace {
 // Puts a file of the given kind at path; false when this system cannot make one.
 bool make(const QString& path, const QString& kind) {
-    if (kind == QLatin1String("missing"))
+    if (kind == "missing")
         return true;
-    if (kind == QLatin1String("dir"))
+    if (kind == "dir")
         return QDir().mkpath(path);
 #ifndef Q_OS_WIN
-    if (kind == QLatin1String("fifo"))
+    if (kind == "fifo")
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 #endif
     const QHash<QString, QByteArray> texts{{"good", "<p>help</p>"},
@@ -166,7 +166,7 @@ private slots:
         QString path = dir.filePath(QStringLiteral("req") + name);
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("req")) &&
                 QDir(dir.path()).mkdir(QStringLiteral("share")));
-        if (requested == QLatin1String("windows")) {
+        if (requested == "windows") {
 #ifdef Q_OS_WIN
             QSKIP("a drive letter is a path here");
 #endif
