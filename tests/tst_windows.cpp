@@ -3,6 +3,7 @@
 #include "Row.h"
 #include "conversion/ConvertValue.h"
 #include "platform/desktop/Announcer.h"
+#include "platform/desktop/Language.h"
 #include "platform/desktop/ReadableText.h"
 #include "platform/text/NumberText.h"
 #include "records/RecordListView.h"
@@ -405,6 +406,8 @@ private slots:
         // control, no option's circle touches its caption, and every window lies on the screen.
         QFETCH(qreal, points);
         QFETCH(QString, face);
+        Language language; // the user's: the suite runs this in Thai too
+        QApplication::installTranslator(&language);
         const QFont desktop = QApplication::font();
         QFont asked = desktop;
         asked.setPointSizeF(points);
@@ -438,6 +441,7 @@ private slots:
             }
         };
         openMainWindow();
+        QCOMPARE(form->cmdresult()->text() != "Result", !language.isEmpty()); // in Thai, Thai
         // Every unit; a result whole at full size, and the widest, which must shrink; each 51
         // times, to fill the record: no slots left.
         for (const auto& [index, input] :
