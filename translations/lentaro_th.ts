@@ -3,6 +3,50 @@
 <!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <TS version="2.1" language="th_TH">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: lentaro [options]
+Lentaro converts a length between inch, millimetre, centimetre and mil.
+
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+</source>
+        <translation>วิธีใช้: lentaro [ตัวเลือก]
+Lentaro แปลงความยาวระหว่างนิ้ว มิลลิเมตร เซนติเมตร และมิล
+
+ตัวเลือก:
+  -h, --help     แสดงวิธีใช้นี้
+  -v, --version  แสดงรุ่นของโปรแกรม
+</translation>
+    </message>
+    <message>
+        <source>lentaro: cannot write to standard output: %1
+</source>
+        <translation>lentaro: เขียนออกทางเอาต์พุตมาตรฐานไม่ได้: %1
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>ไม่รับอาร์กิวเมนต์ &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayGuard</name>
+    <message>
+        <source>lentaro: cannot open its windows: the Windows platform plugin could not start.
+</source>
+        <translation>lentaro: เปิดหน้าต่างไม่ได้: ปลั๊กอินแพลตฟอร์มของ Windows เริ่มทำงานไม่ได้
+</translation>
+    </message>
+    <message>
+        <source>lentaro: cannot open a display. Lentaro is a desktop program: run it in a graphical session (X11 or Wayland), or set DISPLAY to an X server.
+</source>
+        <translation>lentaro: เปิดจอแสดงผลไม่ได้ Lentaro เป็นโปรแกรมเดสก์ท็อป: ให้เรียกใช้ในเซสชันกราฟิก (X11 หรือ Wayland) หรือตั้ง DISPLAY ให้ชี้ไปยังเซิร์ฟเวอร์ X
+</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Result</source>
@@ -69,6 +113,17 @@
     <message>
         <source>%1 Help</source>
         <translation>วิธีใช้ %1</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>ไม่รู้จักตัวเลือก &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>ไม่รู้จักตัวเลือก: %1</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,11 @@ Language::Language(const QStringList& uiLanguages) {
     }
 }
 
+QString Language::text(const char* context, const char* source) const {
+    const QString translated = translate(context, source);
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
 QLocale Language::chosen(const QStringList& uiLanguages) {
     const Language language(uiLanguages);
     return language.isEmpty() ? QLocale(QLocale::English) : QLocale(language.language());

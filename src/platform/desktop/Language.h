@@ -12,6 +12,10 @@ class Language : public QTranslator {
 public:
     explicit Language(const QStringList& uiLanguages = QLocale::system().uiLanguages());
 
+    // The text in this language, or as written where it has no translation; for texts
+    // needed before the application exists (the command line).
+    QString text(const char* context, const char* source) const;
+
     // The language chosen from the user's: the translation's, or English.
     static QLocale chosen(const QStringList& uiLanguages = QLocale::system().uiLanguages());
 };
