@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/Form1.h"
+#include "platform/desktop/Language.h"
 #include "platform/desktop/LentaroStyle.h"
 #include "platform/forms/App.h"
 #include "platform/shell/CommandLine.h"
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(LENTARO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Lentaro"));
     LentaroStyle::install(*app);
+    // Before any window is made: each takes its texts as it is built.
+    Language language;
+    QApplication::installTranslator(&language);
 
     Mrec records;
     Form1 window(records);

@@ -256,6 +256,37 @@ private slots:
         QVERIFY2(QRegularExpression(err).match(QString::fromLocal8Bit(stdErr)).hasMatch(), stdErr);
         QCOMPARE(lentaro.exitCode(), code);
     }
+
+    void commandLineLanguage_data() {
+        // The user's interface languages (LANGUAGE, then LANG), and what lentaro says first.
+        columns<QString>({"languages", "lang", "argument", "first"});
+        row("a Thai desktop", "", "th_TH.UTF-8", "--help", "วิธีใช้: lentaro [ตัวเลือก]");
+        row("English asked for there", "en", "th_TH.UTF-8", "--help", "Usage: lentaro [options]");
+        row("English before Thai", "en_GB:th", "th_TH.UTF-8", "--help", "Usage: lentaro [options]");
+        row("the first one spoken", "de:th", "de_DE.UTF-8", "12", "lentaro: ไม่รับอาร์กิวเมนต์ '12'");
+    }
+
+    void commandLineLanguage() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows takes the language from its settings, not from the environment");
+#endif
+        QFETCH(QString, languages);
+        QFETCH(QString, lang);
+        QFETCH(QString, argument);
+        QFETCH(QString, first);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("LC_ALL"));
+        env.remove(QStringLiteral("LC_MESSAGES"));
+        env.insert(QStringLiteral("LANGUAGE"), languages);
+        env.insert(QStringLiteral("LANG"), lang);
+        QProcess lentaro;
+        lentaro.setProcessEnvironment(env);
+        lentaro.setProcessChannelMode(QProcess::MergedChannels);
+        lentaro.start(QDir(QCoreApplication::applicationDirPath()).filePath(LENTARO_PROGRAM),
+                      {argument});
+        QVERIFY(lentaro.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(lentaro.readAll()).section(QLatin1Char('\n'), 0, 0), first);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCore)

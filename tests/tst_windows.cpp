@@ -4,6 +4,7 @@
 #include "Wcag.h"
 #include "conversion/ConvertValue.h"
 #include "platform/desktop/Announcer.h"
+#include "platform/desktop/Language.h"
 #include "platform/text/NumberText.h"
 #include "records/RecordListView.h"
 #include "records/frmviewrec.h"
@@ -412,6 +413,8 @@ private slots:
         // control, no option's circle touches its caption, and every window lies on the screen.
         QFETCH(qreal, points);
         QFETCH(QString, face);
+        Language language; // the user's: the suite runs this in Thai too
+        QApplication::installTranslator(&language);
         const QFont desktop = QApplication::font();
         QFont asked = desktop;
         asked.setPointSizeF(points);
@@ -445,6 +448,7 @@ private slots:
             }
         };
         openMainWindow();
+        QCOMPARE(form->cmdresult()->text() != "Result", !language.isEmpty()); // in Thai, Thai
         // Every unit; a result whole at full size, and the widest, which must shrink; each 51
         // times, to fill the record: no slots left.
         for (const auto& [index, input] :

@@ -79,11 +79,11 @@ frmabout::frmabout(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     picture(this, QStringLiteral("Image2"), QStringLiteral(":/images/picture.gif"),
             Twips::rect(3480, 960, 750, 750));
-    label(this, QStringLiteral("Label5"), QStringLiteral("Author : The Lentaro developers"),
+    label(this, QStringLiteral("Label5"), tr("Author : The Lentaro developers"),
           Twips::rect(4440, 1200, 2625, 195), kGrey);
-    label(this, QStringLiteral("Label2"), QStringLiteral("E-mail : lentaro@example.org"),
+    label(this, QStringLiteral("Label2"), tr("E-mail : lentaro@example.org"),
           Twips::rect(4440, 1440, 2100, 195), kGrey);
-    label(this, QStringLiteral("Label4"), QStringLiteral("Homepage : lentaro.example.org"),
+    label(this, QStringLiteral("Label4"), tr("Homepage : lentaro.example.org"),
           Twips::rect(3600, 1920, 3420, 195), kLightBlue);
 
     auto* close = new QShortcut(QKeySequence::Cancel, this);
@@ -92,5 +92,5 @@ frmabout::frmabout(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QString frmabout::productLine() {
-    return QStringLiteral("โปรแกรม Lentaro Version ") + QStringLiteral(LENTARO_VERSION);
+    return tr("โปรแกรม Lentaro Version %1").arg(QStringLiteral(LENTARO_VERSION));
 }

@@ -45,11 +45,13 @@ float ConvertValue::ConvertByIndex(float value, std::uint8_t index) {
     // overflow, whether or not a conversion has been chosen.
     if (std::isinf(value))
         throw RuntimeError(RuntimeError::Kind::Overflow,
-                           "Overflow: the number is too large. Lentaro takes values up to about "
-                           "3.4 x 10^38.");
+                           QT_TRANSLATE_NOOP("RuntimeError",
+                                             "Overflow: the number is too large. Lentaro takes "
+                                             "values up to about 3.4 x 10^38."));
     const Conversion* conversion = row(index);
     if (!conversion)
-        throw RuntimeError(RuntimeError::Kind::NoConversionChosen, "Choose a conversion first.");
+        throw RuntimeError(RuntimeError::Kind::NoConversionChosen,
+                           QT_TRANSLATE_NOOP("RuntimeError", "Choose a conversion first."));
     return toSingle(static_cast<double>(value) * conversion->factor);
 }
 

@@ -113,12 +113,12 @@ void Form1::buildResultRow(QWidget* client) {
         sunkenLabel(client, Twips::rect(120, 240, 4305, 555), LentaroFonts::thai(12, true));
     m_lblresult->setObjectName(QStringLiteral("lblresult"));
     m_lblresult->setText(QStringLiteral("0"));
-    m_lblresult->setAccessibleDescription(QStringLiteral("Result"));
+    m_lblresult->setAccessibleDescription(tr("Result"));
 
     m_lblunit = sunkenLabel(client, Twips::rect(4560, 240, 585, 555), LentaroFonts::thai(12));
     m_lblunit->setObjectName(QStringLiteral("lblunit"));
     FormColor::setFore(m_lblunit, kRed);
-    m_lblunit->setAccessibleDescription(QStringLiteral("Unit"));
+    m_lblunit->setAccessibleDescription(tr("Unit"));
     QStringList units;
     for (std::uint8_t index = 1; index <= ConvertValue::kCount; ++index)
         units << ConvertValue::UnitByIndex(index);
@@ -126,7 +126,7 @@ void Form1::buildResultRow(QWidget* client) {
 }
 
 void Form1::buildConversionGrid(QWidget* client) {
-    m_frame1 = new QGroupBox(QStringLiteral("Convert "), client);
+    m_frame1 = new QGroupBox(tr("Convert "), client);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_frame1->setGeometry(Twips::rect(120, 960, 5055, 2535));
 
@@ -170,7 +170,7 @@ void Form1::buildInputRow(QWidget* client) {
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     m_frame2->setGeometry(Twips::rect(120, 3600, 5055, 1095));
 
-    auto* label = new QLabel(QStringLiteral("Insert Value"), m_frame2);
+    auto* label = new QLabel(tr("Insert Value"), m_frame2);
     label->setObjectName(QStringLiteral("Label1"));
     FormFit::sizeToText(label, Twips::rect(720, 240, 870, 195));
 
@@ -185,7 +185,7 @@ void Form1::buildInputRow(QWidget* client) {
     auto* rules = new InputValidator(m_txtinput);
     connect(rules, &InputValidator::pasteTooLong, this, [this] {
         const QString notice =
-            QStringLiteral("Not pasted: more than %1 characters").arg(InputValidator::kLength);
+            tr("Not pasted: more than %1 characters").arg(InputValidator::kLength);
         QToolTip::showText(m_txtinput->mapToGlobal(QPoint(0, m_txtinput->height())), notice,
                            m_txtinput);
         m_announcer->announce(notice, m_txtinput);
@@ -193,17 +193,17 @@ void Form1::buildInputRow(QWidget* client) {
     FormColor::setFore(m_txtinput, kBlue);
     ReadableText::keepBackgroundUnder(m_txtinput);
     m_txtinput->setAccessibleName(label->text());
-    m_txtinput->setAccessibleDescription(QStringLiteral("Value to convert"));
+    m_txtinput->setAccessibleDescription(tr("Value to convert"));
     label->setBuddy(m_txtinput);
     m_txtinput->installEventFilter(this);
 
-    m_cmdclear = new CommandButton(QStringLiteral("Clear"), m_frame2);
+    m_cmdclear = new CommandButton(tr("Clear"), m_frame2);
     m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
     m_cmdclear->setGeometry(Twips::rect(2400, 360, 855, 495));
     connect(m_cmdclear, &QPushButton::clicked, this,
             EventHandler::slot(this, &Form1::cmdclear_Click));
 
-    m_cmdresult = new CommandButton(QStringLiteral("Result"), m_frame2);
+    m_cmdresult = new CommandButton(tr("Result"), m_frame2);
     m_cmdresult->setObjectName(QStringLiteral("cmdresult"));
     m_cmdresult->setGeometry(Twips::rect(3480, 360, 1335, 495));
     connect(m_cmdresult, &QPushButton::clicked, this,
@@ -211,20 +211,18 @@ void Form1::buildInputRow(QWidget* client) {
 }
 
 void Form1::buildMenu() {
-    QMenu* file = m_menubar->addMenu(QStringLiteral("File"));
+    QMenu* file = m_menubar->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    file->addAction(QStringLiteral("View Record"), this,
-                    EventHandler::slot(this, &Form1::mnuviewrec_Click));
-    file->addAction(QStringLiteral("Clear Record"), this,
+    file->addAction(tr("View Record"), this, EventHandler::slot(this, &Form1::mnuviewrec_Click));
+    file->addAction(tr("Clear Record"), this,
                     EventHandler::slot(this, &Form1::mnuFileclearrec_Click));
-    QAction* exit = file->addAction(QStringLiteral("Exit"), this,
-                                    EventHandler::slot(this, &Form1::mnuFileexit_Click));
+    QAction* exit =
+        file->addAction(tr("Exit"), this, EventHandler::slot(this, &Form1::mnuFileexit_Click));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     exit->setShortcutContext(Qt::WindowShortcut);
-    m_menubar->addAction(QStringLiteral("About"), this,
-                         EventHandler::slot(this, &Form1::mnuabout_Click));
-    QAction* help = m_menubar->addAction(QStringLiteral("Help"), this,
-                                         EventHandler::slot(this, &Form1::mnuhelp_Click));
+    m_menubar->addAction(tr("About"), this, EventHandler::slot(this, &Form1::mnuabout_Click));
+    QAction* help =
+        m_menubar->addAction(tr("Help"), this, EventHandler::slot(this, &Form1::mnuhelp_Click));
     help->setShortcut(QKeySequence::HelpContents);
     help->setShortcutContext(Qt::WindowShortcut);
 }
@@ -244,8 +242,10 @@ void Form1::setTabOrder() {
 }
 
 QAction* Form1::action(const QString& caption) const {
+    // Named as written, and found in whatever language it is shown in.
+    const QString shown = tr(caption.toUtf8().constData());
     for (QAction* candidate : findChildren<QAction*>()) {
-        if (candidate->text() == caption)
+        if (candidate->text() == shown)
             return candidate;
     }
     return nullptr;

@@ -54,7 +54,7 @@ public:
     QLabel* lblunit() const { return m_lblunit; }
     QPushButton* cmdresult() const { return m_cmdresult; }
     QPushButton* cmdclear() const { return m_cmdclear; }
-    QAction* action(const QString& caption) const;
+    QAction* action(const QString& caption) const; // by its English caption
     frmviewrec* viewrec() const;
     frmabout* about() const;
     Announcer* announcer() const { return m_announcer; }

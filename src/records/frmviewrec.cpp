@@ -30,7 +30,7 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_records(records) {
     setObjectName(QStringLiteral("frmviewrec"));
-    setWindowTitle(QStringLiteral("Recoard"));
+    setWindowTitle(tr("Recoard"));
     setFixedSize(Twips::size(4815, 4125));
     FormColor::setBack(this, kOrange);
     ReadableText::keepTextOn(this);
@@ -44,7 +44,7 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     FormColor::setBack(m_lstrec, kWhite);
     ReadableText::keepTextOn(m_lstrec);
 
-    m_cmdclear = new CommandButton(QStringLiteral("Clear Record"), this);
+    m_cmdclear = new CommandButton(tr("Clear Record"), this);
     m_cmdclear->setObjectName(QStringLiteral("cmdclear"));
     m_cmdclear->setGeometry(Twips::rect(2040, 3600, 1455, 375));
     connect(m_cmdclear, &QPushButton::clicked, this,
@@ -59,13 +59,13 @@ frmviewrec::frmviewrec(Mrec& records, QWidget* owner)
     ReadableText::keepTextOn(m_lblmem);
     m_lblmem->setProperty(FormFit::kAlsoHolds, QStringList{QStringLiteral("255")});
 
-    m_cmdexit = new CommandButton(QStringLiteral("&Exit"), this);
+    m_cmdexit = new CommandButton(tr("&Exit"), this);
     m_cmdexit->setObjectName(QStringLiteral("cmdexit"));
     m_cmdexit->setGeometry(Twips::rect(3600, 3600, 1095, 375));
     connect(m_cmdexit, &QPushButton::clicked, this,
             EventHandler::slot(this, &frmviewrec::cmdexit_Click));
 
-    auto* label = new QLabel(QStringLiteral("Memory ->"), this);
+    auto* label = new QLabel(tr("Memory ->"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setFont(LentaroFonts::thai(8.25, true));
     FormColor::setFore(label, kWhite);
@@ -111,9 +111,8 @@ void frmviewrec::refreshMemory() {
     m_lblmem->setText(QString::number(left));
     // Read out for what it is, with the "Memory ->" label that names it, and heard as
     // the window opens with the list that takes the focus.
-    const QString slotsLeft =
-        QStringLiteral("%1 of %2 record slots left").arg(left).arg(Mrec::kSlots);
-    m_lblmem->setAccessibleName(QStringLiteral("Memory: ") + slotsLeft);
+    const QString slotsLeft = tr("%1 of %2 record slots left").arg(left).arg(Mrec::kSlots);
+    m_lblmem->setAccessibleName(tr("Memory: %1").arg(slotsLeft));
     m_lstrec->setAccessibleDescription(slotsLeft);
 }
 

@@ -9,6 +9,10 @@
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    // Lines break between words only. Thai writes no blanks between its words: where no
+    // Thai dictionary finds them (libthai missing, and on Windows), a phrase longer than
+    // the line runs on rather than being cut in the middle of a word.
+    setWordWrapMode(QTextOption::WordWrap);
     connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::follow);
 }
 

@@ -77,8 +77,9 @@ HelpDocument::Page HelpDocument::load(const QString& helpFile, const QString& in
         if (!text.isEmpty())
             return {text, path};
     }
-    return {QStringLiteral("<h2>Help is not available</h2><p>The help file <b>%1</b> "
-                           "cannot be opened.</p>")
+    return {QCoreApplication::translate("HelpDocument",
+                                        "<h2>Help is not available</h2><p>The help file "
+                                        "<b>%1</b> cannot be opened.</p>")
                 .arg(helpFile.toHtmlEscaped()),
             {}};
 }

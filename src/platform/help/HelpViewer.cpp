@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/help/HelpViewer.h"
 
+#include "platform/desktop/Language.h"
 #include "platform/desktop/WindowPlace.h"
 #include "platform/forms/App.h"
 #include "platform/forms/StandIn.h"
@@ -76,8 +77,10 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
                 Qt::QueuedConnection);
             WindowPlace::centreOnScreen(viewer());
         }
-        viewer()->setWindowTitle(App::Title + QStringLiteral(" Help"));
-        show(HelpDocument::localized(QString::fromLocal8Bit(helpFile), QLocale::system()));
+        viewer()->setWindowTitle(
+            QCoreApplication::translate("HelpViewer", "%1 Help").arg(App::Title));
+        // In the language the windows speak.
+        show(HelpDocument::localized(QString::fromLocal8Bit(helpFile), Language::chosen()));
         QWidget* modal = QApplication::activeModalWidget();
         standOver(modal == viewer() ? nullptr : modal);
         viewer()->show();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/shell/CommandLine.h"
 
+#include "platform/desktop/Language.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 #include <algorithm>
@@ -15,15 +17,16 @@
 #endif
 
 namespace {
-// What --help prints, word for word. The manual page is made from this same text at
-// build time (dist/CMakeLists.txt), so keep the raw-string markers as they are.
-const char kHelp[] = R"help(Usage: lentaro [options]
+// What --help prints, word for word, in English; the translations give it in the user's
+// language. The manual page is made from this same text at build time
+// (dist/CMakeLists.txt), so keep the raw-string markers as they are.
+const char* const kHelp = QT_TRANSLATE_NOOP("CommandLine", R"help(Usage: lentaro [options]
 Lentaro converts a length between inch, millimetre, centimetre and mil.
 
 Options:
   -h, --help     Show this help.
   -v, --version  Show the version.
-)help";
+)help");
 
 // Options that every Qt program takes; a user who passes -platform or -style to
 // Lentaro means them for Qt, not as mistakes.
@@ -91,12 +94,33 @@ bool print(FILE* stream, const QString& text) {
 
 // An answer that was asked for and never arrived is a failure, as for any command a
 // script might run.
-int answer(const QString& text) {
+int answer(const QString& text, const Language& language) {
     if (print(stdout, text))
         return 0;
     const QString why = QString::fromLocal8Bit(std::strerror(errno));
-    print(stderr, QStringLiteral("lentaro: cannot write to standard output: %1\n").arg(why));
+    print(stderr, language
+                      .text("CommandLine",
+                            QT_TRANSLATE_NOOP("CommandLine",
+                                              "lentaro: cannot write to standard output: %1\n"))
+                      .arg(why));
     return CommandLine::kOutputError;
+}
+
+// The parser's complaint in the user's language. Qt's own words, which it translates only
+// once the application exists: an unknown option is the mistake made most.
+QString complaint(const QCommandLineParser& parser, const Language& language) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1)
+        return language
+            .text("QCommandLineParser",
+                  QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."))
+            .arg(unknown.first());
+    if (unknown.size() > 1)
+        return language
+            .text("QCommandLineParser",
+                  QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."))
+            .arg(unknown.join(QStringLiteral(", ")));
+    return parser.errorText();
 }
 } // namespace
 
@@ -115,19 +139,24 @@ int CommandLine::handle(int argc, char* argv[]) {
     parser.addOption(version);
     acceptQtOptions(parser);
 
+    const Language language;
     QString error;
     if (!parser.parse(arguments))
-        error = parser.errorText();
+        error = complaint(parser, language);
     else if (!parser.positionalArguments().isEmpty())
         error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+            language
+                .text("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+                .arg(parser.positionalArguments().first());
+    const QString usage = language.text("CommandLine", kHelp);
     if (!error.isEmpty()) {
-        print(stderr, QStringLiteral("lentaro: %1\n").arg(error) + QString::fromUtf8(kHelp));
+        print(stderr, QStringLiteral("lentaro: %1\n").arg(error) + usage);
         return kUsageError;
     }
     if (parser.isSet(help))
-        return answer(QString::fromUtf8(kHelp));
+        return answer(usage, language);
     if (parser.isSet(version))
-        return answer(QStringLiteral("lentaro %1\n").arg(QStringLiteral(LENTARO_VERSION)));
+        return answer(QStringLiteral("lentaro %1\n").arg(QStringLiteral(LENTARO_VERSION)),
+                      language);
     return kGoOn;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/shell/DisplayGuard.h"
 
+#include "platform/desktop/Language.h"
+
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
@@ -19,17 +21,20 @@ QList<Held> held;
 QtMessageHandler previous = nullptr;
 
 #ifdef Q_OS_WIN
-const char* const kNoDisplayLine =
-    "lentaro: cannot open its windows: the Windows platform plugin could not start.\n";
+const char* const kNoDisplayLine = QT_TRANSLATE_NOOP(
+    "DisplayGuard",
+    "lentaro: cannot open its windows: the Windows platform plugin could not start.\n");
 #else
-const char* const kNoDisplayLine =
-    "lentaro: cannot open a display. Lentaro is a desktop program: run it in a graphical "
-    "session (X11 or Wayland), or set DISPLAY to an X server.\n";
+const char* const kNoDisplayLine = QT_TRANSLATE_NOOP(
+    "DisplayGuard", "lentaro: cannot open a display. Lentaro is a desktop program: run it in "
+                    "a graphical session (X11 or Wayland), or set DISPLAY to an X server.\n");
 #endif
 
 void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs(kNoDisplayLine, stderr);
+        // In the user's language, read out of the translations only now: no start pays for it.
+        std::fputs(Language().text("DisplayGuard", kNoDisplayLine).toLocal8Bit().constData(),
+                   stderr);
         std::fflush(stderr);
         std::_Exit(DisplayGuard::kNoDisplay);
     }
