@@ -12,8 +12,7 @@ for f in bin/lentaro share/applications/org.example.Lentaro.desktop \
     share/metainfo/org.example.Lentaro.metainfo.xml \
     share/icons/hicolor/32x32/apps/org.example.Lentaro.png \
     share/icons/hicolor/256x256/apps/org.example.Lentaro.png \
-    share/lentaro/HELP_LT.HLP share/lentaro/HELP_LT.th.HLP share/doc/lentaro/copyright \
-    share/doc/lentaro/changelog.gz share/man/man1/lentaro.1.gz; do
+    share/lentaro/HELP_LT.HLP share/lentaro/HELP_LT.th.HLP share/man/man1/lentaro.1.gz; do
     [ -e "$root/$f" ] || { echo "missing: $f"; exit 1; }
 done
 desktop-file-validate "$root/share/applications/org.example.Lentaro.desktop"
