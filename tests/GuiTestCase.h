@@ -32,7 +32,11 @@ class GuiTestCase : public QObject, public StandIn {
 public:
     ~GuiTestCase() override { tearDown(); }
 
-    bool message(const Message& shown) override { return messages << shown, answerBoxes; }
+    bool message(const Message& box) override { // as "title: text !" (exclamation) or " i"
+        messages << box.title + ": " + box.text +
+                        (box.style == MessageStyle::Exclamation ? " !" : " i");
+        return answerBoxes;
+    }
     bool end(End way) override { return endRequests << way, catchEnd; }
     void helpCommand(quint32 command) override { commands << command; }
 
@@ -52,7 +56,7 @@ public:
 protected:
     std::unique_ptr<Mrec> records;
     std::unique_ptr<Form1> form;
-    QList<Message> messages;
+    QStringList messages;
     QList<End> endRequests;
     QList<quint32> commands;
     bool answerBoxes = true;
