@@ -22,11 +22,19 @@ wait_for_window() {
     return 1
 }
 
+# Wine's menu builder copies every shortcut made in a prefix into the user's own Linux menu,
+# with its icons, pointing at a prefix about to be thrown away; it stays off for everything
+# the scripts run, as do .NET's and the browser's installers. A command that sets its own
+# overrides starts from these.
+wine_quiet_overrides="winemenubuilder.exe=d;mscoree,mshtml="
+
 # Makes WINEPREFIX a fresh Wine prefix. With "tahoma" it gets Wine's own Tahoma, the face
 # every Windows has and a fresh prefix lacks; with "no-tahoma" it keeps only what Wine
-# lends it. A second argument sets the screen's dots per inch (LogPixels).
+# lends it. A second argument sets the screen's dots per inch (LogPixels). The menu builder is
+# off from the prefix's first start on.
 wine_prefix() {
     local fonts=${1:-tahoma} dpi=${2:-96}
+    export WINEDLLOVERRIDES=$wine_quiet_overrides
     wineboot -i >/dev/null 2>&1
     wineserver -w
     if [ "$fonts" = tahoma ]; then
@@ -81,12 +89,12 @@ thai_keys() {
 }
 
 # Everything a Wine run of Lentaro's sets up in a fresh WINEPREFIX, one copy for every script:
-# quiet Wine without its .NET and browser installers, the prefix made (with or without
+# quiet Wine without its menu builder and its .NET and browser installers, the prefix made (with or without
 # Tahoma, at DPI dots per inch), keys as Windows sends them under a Thai locale, the
 # colours LENTARO_WINE_COLOURS names (standard or high-contrast-black), and Qt's own Windows
 # platform. Usage: wine_settings [tahoma|no-tahoma] [DPI]
 wine_settings() {
-    export WINEDEBUG=-all WINEDLLOVERRIDES=${WINEDLLOVERRIDES-"mscoree,mshtml="}
+    export WINEDEBUG=-all
     wine_prefix "${1:-tahoma}" "${2:-96}"
     case "${LC_ALL:-${LANG:-}}" in th_*) thai_keys ;; esac
     case "${LENTARO_WINE_COLOURS:-standard}" in
