@@ -9,6 +9,7 @@
 #include "records/RecordListView.h"
 #include "records/frmviewrec.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -24,6 +25,11 @@
 #include <QStyleOption>
 #include <QThread>
 #include <QWindow>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#undef HELP_CONTENTS // Windows' names for the help viewer's commands, which the tests use
+#undef HELP_QUIT
+#endif
 
 namespace {
 void scene(const char* name, const char* steps, const char* result, const char* unit,
@@ -571,6 +577,29 @@ private slots:
                                                           .arg(it.value())
                                                           .arg(light[it.key()])));
         }
+    }
+
+    void highContrastTurnedOn() {
+#ifdef Q_OS_WIN
+        // New system colours, announced only as High Contrast is: WM_SETTINGCHANGE, broadcast.
+        struct HoldBack : QAbstractNativeEventFilter { // the colours' own WM_SYSCOLORCHANGE
+            bool nativeEventFilter(const QByteArray&, void* msg, qintptr*) override {
+                return static_cast<MSG*>(msg)->message == WM_SYSCOLORCHANGE;
+            }
+        } held;
+        qApp->installNativeEventFilter(&held);
+        const int face = COLOR_BTNFACE;
+        const COLORREF was = GetSysColor(face), other = was ? 0 : 0xffffff; // a grey either way
+        const auto restore = qScopeGuard([&] { SetSysColors(1, &face, &was); });
+        SetSysColors(1, &face, &other);
+        qApp->removeNativeEventFilter(&held);
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0,
+                            SMTO_ABORTIFHUNG, kWait, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(form->palette().color(QPalette::Window), QColor(QRgb(other)),
+                                  kWait);
+#else
+        QSKIP("Windows' own messages");
+#endif
     }
 
     void asDrawnAndHeard() {

@@ -2,6 +2,7 @@
 #include "platform/desktop/LentaroStyle.h"
 
 #include "platform/desktop/LentaroFonts.h"
+#include "platform/desktop/SystemColours.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -121,4 +122,6 @@ void LentaroStyle::install(QApplication& app) {
     // grow together by that much, in the face they were drawn for.
     LentaroFonts::followDesktop(QGuiApplication::font());
     app.setFont(LentaroFonts::thai(8));
+    // And the desktop's colours, when they change while the program runs.
+    SystemColours::follow(app);
 }
