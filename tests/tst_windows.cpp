@@ -74,8 +74,9 @@ double circleIn(const QImage& mark, bool chosen) {
 // and of the parts of an option, its circle and focus mark, marked as wanting 3:1.
 void measure(QWidget* window, QMap<QString, double>& ratios) {
     const QImage shot = window->grab().toImage();
-    const auto part = [&](QWidget* w, QRect r) {
-        return shot.copy(QRect(w->mapTo(window, r.topLeft()), r.size()));
+    const auto part = [&](QWidget* w, QRect r) { // in the picture's pixels, at any scale
+        const qreal scale = shot.devicePixelRatio();
+        return shot.copy(QRect(w->mapTo(window, r.topLeft()) * scale, r.size() * scale));
     };
     for (QWidget* w : window->findChildren<QWidget*>() + QList<QWidget*>{window}) {
         const auto* label = qobject_cast<QLabel*>(w);
