@@ -9,6 +9,7 @@
 #include "records/RecordListView.h"
 #include "records/frmviewrec.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -25,6 +26,11 @@
 #include <QStyleOption>
 #include <QThread>
 #include <QWindow>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#undef HELP_CONTENTS // Windows' names for the help viewer's commands, which the tests use
+#undef HELP_QUIT
+#endif
 
 namespace {
 void scene(const char* name, const char* steps, const char* result, const char* unit,
@@ -64,9 +70,29 @@ double contrastIn(const QImage& part) {
     return best;
 }
 
-// The contrast of each text in the window, by window and control; not of the windows it owns.
+// An option's circle, along its middle row from the edge in: the ring against the band at
+// its corner, and an empty ring's centre against the ring, or a dot against the ring's inside.
+double circleIn(const QImage& mark, bool chosen) {
+    const int y = mark.height() / 2, centre = mark.width() / 2;
+    const auto against = [&](int x, QRgb colour) { return wcag(mark.pixel(x, y), colour); };
+    const QRgb band = mark.pixel(0, 0), middle = mark.pixel(centre, y);
+    int ring = 0; // where the contrast with the band stops growing
+    while (ring + 1 < centre && against(ring + 1, band) > against(ring, band))
+        ++ring;
+    double inside = chosen ? 1 : against(ring, middle);
+    for (int x = ring + 1; chosen && x < centre; ++x)
+        inside = std::max(inside, against(x, middle));
+    return std::min(against(ring, band), inside);
+}
+
+// The contrast of each text in the window, by window and control; not of the windows it owns;
+// and of the parts of an option, its circle and focus mark, marked as wanting 3:1.
 void measure(QWidget* window, QMap<QString, double>& ratios) {
     const QImage shot = window->grab().toImage();
+    const auto part = [&](QWidget* w, QRect r) { // in the picture's pixels, at any scale
+        const qreal scale = shot.devicePixelRatio();
+        return shot.copy(QRect(w->mapTo(window, r.topLeft()) * scale, r.size() * scale));
+    };
     for (QWidget* w : window->findChildren<QWidget*>() + QList<QWidget*>{window}) {
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* group = qobject_cast<QGroupBox*>(w);
@@ -76,10 +102,20 @@ void measure(QWidget* window, QMap<QString, double>& ratios) {
               w->inherits("QAbstractScrollArea") || w->inherits("QLineEdit")))
             continue;
         QRect area = group ? QRect(0, 0, w->width(), w->fontMetrics().height()) : w->contentsRect();
-        if (qobject_cast<QRadioButton*>(w))
+        const QString name = window->objectName() + "/" + w->objectName();
+        if (auto* option = qobject_cast<QRadioButton*>(w)) {
             area.setLeft(area.left() + 18); // the caption, not the circle
-        ratios[window->objectName() + "/" + w->objectName() + w->metaObject()->className()] =
-            contrastIn(shot.copy(QRect(w->mapTo(window, area.topLeft()), area.size())));
+            QStyleOptionButton o;
+            o.initFrom(option);
+            o.text = option->text();
+            const auto rect = [&](auto e) { return option->style()->subElementRect(e, &o, w); };
+            ratios[name + " circle, 3:1"] =
+                circleIn(part(w, rect(QStyle::SE_RadioButtonIndicator)), option->isChecked());
+            if (const QRect f = rect(QStyle::SE_RadioButtonFocusRect); option->hasFocus())
+                ratios[name + " focus, 3:1"] = // along the focus mark's top edge
+                    contrastIn(part(w, {f.topLeft(), QSize(f.width(), 1)}));
+        }
+        ratios[name + w->metaObject()->className()] = contrastIn(part(w, area));
         if (auto* page = qobject_cast<QTextBrowser*>(w)) { // and a link on it, alone
             const QTextCursor link = page->document()->find(QStringLiteral("Converting a length"));
             QTextCursor start(link);
@@ -478,7 +514,8 @@ private slots:
 
     void readable() {
         // Every text of every window, and of both message boxes, reads at least 4.5:1 on what
-        // it is drawn on, or as well as the colours it was drawn in give on a light desktop.
+        // it is drawn on, or as well as the colours it was drawn in give on a light desktop;
+        // an option's circle and focus mark read at 3:1 on its band, the chosen one with a dot.
         QFETCH(QPalette, theme);
         QFETCH(bool, live);
         QMap<QString, double> light, themed;
@@ -501,7 +538,10 @@ private slots:
                 poll.start(0);
                 convert(QString::fromLatin1(text));
             }
-            QTest::keyClicks(form->txtinput(), "5"); // in the input box's own colour
+            QTest::keyClicks(form->txtinput(), "5");        // in the input box's own colour
+            QTest::keyClick(form->txtinput(), Qt::Key_Tab); // the chosen option's focus mark
+            QTRY_VERIFY_WITH_TIMEOUT(form->optconv(11)->hasFocus(), kWait);
+            measure(form.get(), all);
             const QList<QWidget*> windows = everyWindow();
             if (live && &all == &themed) // with a conversion shown and the record filled
                 QApplication::setPalette(theme);
@@ -525,11 +565,35 @@ private slots:
         measureAll(themed);
         QCOMPARE(themed.keys(), light.keys());
         for (auto it = themed.begin(); it != themed.end(); ++it) {
-            const double wanted = std::min(4.5, light[it.key()]) * 0.95;
+            const double text = std::min(4.5, light[it.key()]) * 0.95;
+            const double wanted = it.key().endsWith("3:1") ? 3 : text; // a circle, a focus mark
             const QString at =
                 QStringLiteral(": %1:1, light %2:1").arg(it.value()).arg(light[it.key()]);
             QVERIFY2(it.value() >= wanted, qPrintable(it.key() + at));
         }
+    }
+
+    void highContrastTurnedOn() {
+#ifdef Q_OS_WIN
+        // New system colours, announced only as High Contrast is: WM_SETTINGCHANGE, broadcast.
+        struct HoldBack : QAbstractNativeEventFilter { // the colours' own WM_SYSCOLORCHANGE
+            bool nativeEventFilter(const QByteArray&, void* msg, qintptr*) override {
+                return static_cast<MSG*>(msg)->message == WM_SYSCOLORCHANGE;
+            }
+        } held;
+        qApp->installNativeEventFilter(&held);
+        const int face = COLOR_BTNFACE;
+        const COLORREF was = GetSysColor(face), other = was ? 0 : 0xffffff; // a grey either way
+        const auto restore = qScopeGuard([&] { SetSysColors(1, &face, &was); });
+        SetSysColors(1, &face, &other);
+        qApp->removeNativeEventFilter(&held);
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0,
+                            SMTO_ABORTIFHUNG, kWait, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(form->palette().color(QPalette::Window), QColor(QRgb(other)),
+                                  kWait);
+#else
+        QSKIP("Windows' own messages");
+#endif
     }
 
     void asDrawnAndHeard() {

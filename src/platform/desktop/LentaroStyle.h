@@ -17,6 +17,8 @@ public:
                     const QWidget* widget = nullptr) const override;
     // The group boxes' etched frame, drawn rather than taken from a picture, and no
     // icon for the menu bar's overflow button: each would load an image plugin at start.
+    // On a back colour the forms fix, an option's circle and focus mark are drawn as on
+    // the light desktop those colours were chosen for, whatever the theme.
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
