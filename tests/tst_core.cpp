@@ -233,8 +233,6 @@ private slots:
             "^$", "", "/th_TH.UTF-8");
         row("English asked for there", QStringList{"--help"}, 0, "^Usage: lentaro \\[options\\]\\n",
             "^$", "", "en/th_TH.UTF-8");
-        row("English before Thai", QStringList{"--help"}, 0, "^Usage: lentaro \\[options\\]\\n",
-            "^$", "", "en_GB:th/th_TH.UTF-8");
         row("the first one spoken", QStringList{"12"}, 2, "^$", "^lentaro: ไม่รับอาร์กิวเมนต์ '12'\\n",
             "", "de:th/de_DE.UTF-8");
 #endif
