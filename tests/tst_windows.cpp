@@ -198,7 +198,8 @@ private:
             form->action(name)->trigger(), m_expectedModal = form->viewrec();
         else { // a key, to what has the focus
             const QKeyCombination key = QKeySequence(step)[0];
-            QVERIFY2(key.key() != Qt::Key_unknown && QApplication::focusWidget(), qPrintable(step));
+            QVERIFY2(key.key() != Qt::Key_unknown, qPrintable(step));
+            TRY_VERIFY(QApplication::focusWidget()); // once something has it
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
         }
     }
