@@ -75,11 +75,7 @@ protected:
         // Proves the fixture: a set-up that fails must be reported, not crash what follows.
         static bool failOnce = qEnvironmentVariableIsSet("LENTARO_TEST_FAIL_SETUP");
         QVERIFY2(!std::exchange(failOnce, false), "set-up failed on purpose");
-        // A window manager only just started may let the first window's activation go by;
-        // then it is asked for once more.
-        if (!QTest::qWaitForWindowActive(form.get(), kWait / 2))
-            form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get(), kWait / 2));
+        QVERIFY(QTest::qWaitForWindowActive(form.get(), kWait));
     }
     // A modal window the test means to show (such as the record window).
     void tearDown() {
