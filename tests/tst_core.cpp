@@ -10,13 +10,8 @@
 #include "platform/text/NumberText.h"
 #include "records/Mrec.h"
 
-#include <QDir>
-#include <QHash>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QtCore>
 #include <limits>
 
 #ifndef Q_OS_WIN
