@@ -37,7 +37,8 @@ public:
     void helpCommand(quint32 command) override { commands << command; }
 
 private slots:
-    void initTestCase() { // in the user's language, as the program speaks: the suite runs in Thai too
+    void
+    initTestCase() { // in the user's language, as the program speaks: the suite runs in Thai too
         QApplication::installTranslator(&language);
         LentaroStyle::install(*qApp);
     }
@@ -51,8 +52,8 @@ private slots:
 
 public:
     static constexpr int kWait = 30000;
-    static inline const QString kOverflow =
-        "Lentaro: Overflow: the number is too large. Lentaro takes values up to about 3.4 x 10^38. !";
+    static inline const QString kOverflow = "Lentaro: Overflow: the number is too large. Lentaro "
+                                            "takes values up to about 3.4 x 10^38. !";
 
     // What the user reads of an English text the checks name, numbers and all: in Thai, as
     // written here apart from the program's translation.

@@ -80,8 +80,7 @@ private slots:
 
     void convert() {
         QFETCH(int, index);
-        QFETCH(QString, input);
-        QFETCH(QString, result);
+        auto [input, result] = fetch<QString>("input", "result");
         Mrec mrec;
         PlainResultItems items;
         items.convindex = static_cast<std::uint8_t>(index);
@@ -151,9 +150,8 @@ private slots:
     }
 
     void helpSources() {
-        QFETCH(QString, requested);
-        QFETCH(QString, installed);
-        QFETCH(QString, shown);
+        const auto [requested, installed, shown] =
+            fetch<QString>("requested", "installed", "shown");
         QTemporaryDir dir;
         // Back before the folder goes, which Windows refuses while it is the working one.
         const auto back = qScopeGuard([was = QDir::currentPath()] { QDir::setCurrent(was); });
@@ -198,8 +196,7 @@ private slots:
 
     void contrast() {
         // Known ratios, the program's and the tests' own, to two places.
-        QFETCH(QRgb, text);
-        QFETCH(QRgb, background);
+        const auto [text, background] = fetch<QRgb>("text", "background");
         QFETCH(double, ratio);
         for (const double measured :
              {ReadableText::contrast(text, background), wcag(background, text)})
@@ -236,10 +233,7 @@ private slots:
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(int, code);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        QFETCH(QString, into);
-        QFETCH(QString, language);
+        const auto [out, err, into, language] = fetch<QString>("out", "err", "into", "language");
         QProcess lentaro;
 #ifndef Q_OS_WIN
         if (!into.isEmpty())
