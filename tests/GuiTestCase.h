@@ -88,8 +88,7 @@ protected:
         connect(&m_watchdog, &QTimer::timeout, this, &GuiTestCase::closeUnexpectedModal,
                 Qt::UniqueConnection);
         m_watchdog.start(20);
-        records = std::make_unique<Mrec>();
-        form = std::make_unique<Form1>(*records);
+        records = std::make_unique<Mrec>(), form = std::make_unique<Form1>(*records);
         form->show();
         // Proves the fixture: a set-up that fails must be reported, not crash what follows.
         static bool failOnce = qEnvironmentVariableIsSet("LENTARO_TEST_FAIL_SETUP");
@@ -101,12 +100,8 @@ protected:
         delete HelpViewer::window();
         if (form)
             delete form->about();
-        form.reset();
-        records.reset();
-        m_watchdog.stop();
-        m_expectedModal.clear();
-        StandIn::set(nullptr);
-        answerBoxes = catchEnd = true;
+        form.reset(), records.reset(), m_watchdog.stop(), m_expectedModal.clear();
+        StandIn::set(nullptr), answerBoxes = catchEnd = true;
         messages = {}, endRequests = {}, commands = {};
     }
     // Types the text into the input box and presses Enter.

@@ -240,9 +240,9 @@ private slots:
             lentaro.setStandardOutputFile(into);
 #endif
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"})
             env.remove(QString::fromLatin1(name));
-        env.remove("LC_ALL"), env.remove("LC_MESSAGES");
         env.insert("LANGUAGE", language.section('/', 0, 0));
         env.insert("LANG", language.isEmpty() ? "C.UTF-8" : language.section('/', 1));
         lentaro.setProcessEnvironment(env);
@@ -250,10 +250,10 @@ private slots:
                       arguments);
         QVERIFY(lentaro.waitForFinished(60000));
         QCOMPARE(lentaro.exitStatus(), QProcess::NormalExit);
-        const QByteArray stdOut = lentaro.readAllStandardOutput();
-        const QByteArray stdErr = lentaro.readAllStandardError();
-        QVERIFY2(QRegularExpression(out).match(QString::fromLocal8Bit(stdOut)).hasMatch(), stdOut);
-        QVERIFY2(QRegularExpression(err).match(QString::fromLocal8Bit(stdErr)).hasMatch(), stdErr);
+        for (const auto& [wanted, text] : {std::pair{out, lentaro.readAllStandardOutput()},
+                                           {err, lentaro.readAllStandardError()}})
+            QVERIFY2(QRegularExpression(wanted).match(QString::fromLocal8Bit(text)).hasMatch(),
+                     text);
         QCOMPARE(lentaro.exitCode(), code);
     }
 };
