@@ -105,13 +105,8 @@ protected:
         messages = {}, endRequests = {}, commands = {};
     }
     // Types the text into the input box and presses Enter.
-    void convert(const QString& text) {
-        QTest::keyClicks(form->txtinput(), text);
-        QTest::keyClick(form->txtinput(), Qt::Key_Return);
-    }
-    void choose(int index) {
-        QTest::mouseClick(form->optconv(index), Qt::LeftButton, {}, QPoint(6, 8));
-    }
+    void convert(const QString& text) { QTest::keyClicks(form->txtinput(), text + '\r'); }
+    void choose(int i) { QTest::mouseClick(form->optconv(i), Qt::LeftButton, {}, QPoint(6, 8)); }
 
 private:
     void closeUnexpectedModal() {
@@ -120,10 +115,7 @@ private:
             return; // expected, or a message box the test answers itself
         m_unexpected << QStringLiteral("%1 \"%2\"")
                             .arg(modal->metaObject()->className(), modal->windowTitle());
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->hide();
+        modal->inherits("QDialog") ? static_cast<QDialog*>(modal)->reject() : modal->hide();
     }
 
     QTimer m_watchdog;

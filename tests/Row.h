@@ -15,8 +15,8 @@ template <typename T, typename... Names> auto fetch(Names... names) {
         *static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
-// Columns of one type, in order.
-template <typename T> void columns(std::initializer_list<const char*> names) {
-    for (const char* name : names)
-        QTest::addColumn<T>(name);
+// Columns, each of its type in order: columns<int, QString>({"index", "text"}).
+template <typename... T> void columns(const std::array<const char*, sizeof...(T)>& names) {
+    int i = 0;
+    (QTest::addColumn<T>(names[i++]), ...);
 }
