@@ -10,13 +10,8 @@
 #include "platform/text/NumberText.h"
 #include "records/Mrec.h"
 
-#include <QDir>
-#include <QHash>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QtCore>
 #include <limits>
 
 #ifndef Q_OS_WIN
@@ -31,10 +26,8 @@
 namespace {
 // Puts a file of the given kind at path; false when this system cannot make one.
 bool make(const QString& path, const QString& kind) {
-    if (kind == "missing")
-        return true;
-    if (kind == "dir")
-        return QDir().mkpath(path);
+    if (kind == "missing" || kind == "dir")
+        return kind == "missing" || QDir().mkpath(path);
 #ifndef Q_OS_WIN
     if (kind == "fifo")
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
@@ -54,8 +47,7 @@ class TestCore : public QObject {
     Q_OBJECT
 private slots:
     void convert_data() {
-        QTest::addColumn<int>("index");
-        columns<QString>({"input", "result", "unit"});
+        columns<int, QString, QString, QString>({"index", "input", "result", "unit"});
         // Inputs whose product, rounded to float once from double, differs from one formed in
         // float or from a factor first taken to float.
         row("MIL -> INCH", 1, "0.7", "0.0007", "Inch");
@@ -84,12 +76,10 @@ private slots:
     }
 
     void convert() {
-        QFETCH(int, index);
-        QFETCH(QString, input);
-        QFETCH(QString, result);
+        auto [input, result] = fetch<QString>("input", "result");
         Mrec mrec;
         PlainResultItems items;
-        items.convindex = static_cast<std::uint8_t>(index);
+        items.convindex = static_cast<std::uint8_t>(fetch<int>("index")[0]);
         items.setInputText(input);
         ResultCommand::run(items, mrec);
         QCOMPARE(items.resultCaption(), result);
@@ -114,8 +104,7 @@ private slots:
     }
 
     void val_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
+        columns<QString, double>({"text", "expected"});
         const double inf = std::numeric_limits<double>::infinity();
         row("leading point", ".5", 0.5);
         row("letters after", "12abc", 12.0);
@@ -139,14 +128,11 @@ private slots:
         row("zero with huge exponent", "0e99999", 0.0);
     }
 
-    void val() {
-        QFETCH(QString, text);
-        QTEST(NumberText::val(text), "expected");
-    }
+    void val() { QTEST(NumberText::val(fetch<QString>("text")[0]), "expected"); }
 
     void helpSources_data() {
         // What lies at the requested path and in the installed folder, and which is shown.
-        columns<QString>({"requested", "installed", "shown"});
+        columns<QString, QString, QString>({"requested", "installed", "shown"});
         row("requested", "good", "good", "req");
         row("exactly the limit", "1MiB", "good", "req");
         for (const char* kind : {"missing", "fifo", "dir", "empty", "5MiB", "binary", "windows"})
@@ -156,9 +142,8 @@ private slots:
     }
 
     void helpSources() {
-        QFETCH(QString, requested);
-        QFETCH(QString, installed);
-        QFETCH(QString, shown);
+        const auto [requested, installed, shown] =
+            fetch<QString>("requested", "installed", "shown");
         QTemporaryDir dir;
         // Back before the folder goes, which Windows refuses while it is the working one.
         const auto back = qScopeGuard([was = QDir::currentPath()] { QDir::setCurrent(was); });
@@ -192,8 +177,7 @@ private slots:
     }
 
     void contrast_data() {
-        columns<QRgb>({"text", "background"});
-        QTest::addColumn<double>("ratio");
+        columns<QRgb, QRgb, double>({"text", "background", "ratio"});
         row("grey on white", QRgb(0x767676), QRgb(0xffffff), 4.54);
         row("blue on white", QRgb(0x0000ff), QRgb(0xffffff), 8.59);
         row("white on red", QRgb(0xffffff), QRgb(0xff0000), 4.0);
@@ -203,20 +187,19 @@ private slots:
 
     void contrast() {
         // Known ratios, the program's and the tests' own, to two places.
-        QFETCH(QRgb, text);
-        QFETCH(QRgb, background);
-        QFETCH(double, ratio);
+        const auto [text, background] = fetch<QRgb>("text", "background");
         for (const double measured :
              {ReadableText::contrast(text, background), wcag(background, text)})
-            QVERIFY2(std::abs(measured - ratio) < 0.005, qPrintable(QString::number(measured)));
+            QVERIFY2(std::abs(measured - fetch<double>("ratio")[0]) < 0.005,
+                     qPrintable(QString::number(measured)));
     }
 
     void commandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("code");
+
         // Into: where the output goes when not read, or a file; the user's interface
         // languages and locale (LANGUAGE/LANG), English where not given.
-        columns<QString>({"out", "err", "into", "language"});
+        columns<QStringList, int, QString, QString, QString, QString>(
+            {"arguments", "code", "out", "err", "into", "language"});
         row("version", QStringList{"--version"}, 0, "^lentaro 1\\.0\\r?\\n$", "^$", "", "");
         row("help", QStringList{"--help"}, 0,
             "^Usage: lentaro \\[options\\]\\r?\\n(.|\\n)*--version", "^$", "", "");
@@ -239,33 +222,28 @@ private slots:
     }
 
     void commandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, code);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        QFETCH(QString, into);
-        QFETCH(QString, language);
+        const auto [out, err, into, language] = fetch<QString>("out", "err", "into", "language");
         QProcess lentaro;
 #ifndef Q_OS_WIN
         if (!into.isEmpty())
             lentaro.setStandardOutputFile(into);
 #endif
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"})
             env.remove(QString::fromLatin1(name));
-        env.remove("LC_ALL"), env.remove("LC_MESSAGES");
         env.insert("LANGUAGE", language.section('/', 0, 0));
         env.insert("LANG", language.isEmpty() ? "C.UTF-8" : language.section('/', 1));
         lentaro.setProcessEnvironment(env);
         lentaro.start(QDir(QCoreApplication::applicationDirPath()).filePath(LENTARO_PROGRAM),
-                      arguments);
+                      fetch<QStringList>("arguments")[0]);
         QVERIFY(lentaro.waitForFinished(60000));
         QCOMPARE(lentaro.exitStatus(), QProcess::NormalExit);
-        const QByteArray stdOut = lentaro.readAllStandardOutput();
-        const QByteArray stdErr = lentaro.readAllStandardError();
-        QVERIFY2(QRegularExpression(out).match(QString::fromLocal8Bit(stdOut)).hasMatch(), stdOut);
-        QVERIFY2(QRegularExpression(err).match(QString::fromLocal8Bit(stdErr)).hasMatch(), stdErr);
-        QCOMPARE(lentaro.exitCode(), code);
+        for (const auto& [wanted, text] : {std::pair{out, lentaro.readAllStandardOutput()},
+                                           {err, lentaro.readAllStandardError()}})
+            QVERIFY2(QRegularExpression(wanted).match(QString::fromLocal8Bit(text)).hasMatch(),
+                     text);
+        QCOMPARE(lentaro.exitCode(), fetch<int>("code")[0]);
     }
 };
 

@@ -359,9 +359,7 @@ void Form1::mnuabout_Click() {
     // One closed a moment ago is on its way out, whether or not it is gone yet.
     if (!m_about || !m_about->isVisible())
         m_about = new frmabout;
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    WindowPlace::bringForward(m_about);
 }
 
 void Form1::mnuhelp_Click() {

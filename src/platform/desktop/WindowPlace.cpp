@@ -62,3 +62,15 @@ QSize WindowPlace::fitted(const QWidget* window, QSize wanted) {
     return wanted.boundedTo(
         QSize(area.width() - m.left() - m.right(), area.height() - m.top() - m.bottom()));
 }
+
+void WindowPlace::bringForward(QWidget* window) {
+    // A window coming onto the screen is activated as the window manager maps it. Asked for
+    // before that, the activation waits for the map, and may then take the focus from a
+    // window opened meanwhile (the record window over the help, on a busy machine): only a
+    // window already up is asked to be activated.
+    const bool up = window->isVisible();
+    window->show();
+    window->raise();
+    if (up)
+        window->activateWindow();
+}

@@ -15,4 +15,6 @@ public:
     static void centreOver(QWidget* window, const QWidget* owner);
     // The wanted size, made smaller where the screen cannot hold it with a frame.
     static QSize fitted(const QWidget* window, QSize wanted);
+    // Shows the window in front of the others, and gives it the focus.
+    static void bringForward(QWidget* window);
 };

@@ -83,9 +83,7 @@ qint32 HelpViewer::command(quintptr, const QByteArray& helpFile, quint32 command
         show(HelpDocument::localized(QString::fromLocal8Bit(helpFile), Language::chosen()));
         QWidget* modal = QApplication::activeModalWidget();
         standOver(modal == viewer() ? nullptr : modal);
-        viewer()->show();
-        viewer()->raise();
-        viewer()->activateWindow();
+        WindowPlace::bringForward(viewer());
         return 1;
     }
     case HELP_QUIT:
