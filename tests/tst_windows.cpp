@@ -462,7 +462,9 @@ private slots:
                     poll.stop(), box->setObjectName(text), measure(box, all);
                     QVERIFY(box->width() >
                             box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100);
-                    box->accept();
+                    box->accept(); // Orca 51 does not read an alert's label that can take focus:
+                    for (QLabel* label : box->findChildren<QLabel*>())
+                        QVERIFY(!QAccessible::queryAccessibleInterface(label)->state().focusable);
                 });
                 poll.start(0);
                 convert(QString::fromLatin1(text));
