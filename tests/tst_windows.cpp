@@ -133,10 +133,18 @@ void measure(QWidget* window, QMap<QString, double>& ratios) {
 class TestWindows : public GuiTestCase {
     Q_OBJECT
 private:
-    static inline QStringList told; // the news a screen reader was given, oldest first
+    static inline QStringList told; // what a screen reader was told as news, oldest first
 
-    // Takes what Qt hands the platform's accessibility bridge, which it does whether or
-    // not a reader listens.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Coming into view is what makes Qt tell a screen reader of a notification; Qt
+        // tells it nothing while none listens, so the showing is watched here.
+        if (event->type() == QEvent::Show &&
+            QAccessible::queryAccessibleInterface(watched)->role() == QAccessible::Notification)
+            told << QAccessible::queryAccessibleInterface(watched)->text(QAccessible::Name);
+        return false;
+    }
+
+    // Where news is raised as an event, what Qt hands the platform's bridge, listened or not.
     static void hear(QAccessibleEvent* event) {
         if (const QString news = Announcer::news(event); !news.isNull())
             told << news;
@@ -286,6 +294,7 @@ private slots:
     void scenario() {
         QFETCH(QString, steps);
         told.clear();
+        form->announcer()->installEventFilter(this);
         QAccessible::installUpdateHandler(hear);
         for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             play(step);

@@ -46,11 +46,7 @@ QString Announcer::news(QAccessibleEvent* event) {
     if (event->type() == QAccessible::Announcement)
         return static_cast<QAccessibleAnnouncementEvent*>(event)->message();
 #else
-    if (event->type() == QAccessible::ObjectShow) {
-        QAccessibleInterface* shown = event->accessibleInterface();
-        if (shown && shown->role() == QAccessible::Notification)
-            return shown->text(QAccessible::Name);
-    }
+    Q_UNUSED(event);
 #endif
     return {};
 }

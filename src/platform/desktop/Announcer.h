@@ -20,7 +20,7 @@ public:
     // is raised where one is.
     void announce(const QString& text, QWidget* focused);
 
-    // The text a screen reader takes for news from event, the way this platform's
-    // announcements reach it; a null string for any other event.
+    // The text of event, where it is an announcement raised as such; a null string for any
+    // other event, and on platforms where the announcer comes into view instead.
     static QString news(QAccessibleEvent* event);
 };
