@@ -125,8 +125,25 @@ wine_settings() {
         ;;
     *) echo "wine-run: unknown LENTARO_WINE_COLOURS '$LENTARO_WINE_COLOURS'" >&2; exit 2 ;;
     esac
-    # with-display chose Qt's X11 platform; under Wine it is Windows' own. Wine 8 does not
-    # implement the per-monitor DPI call Qt makes for every window and reports it as critical;
-    # system DPI awareness is what the tests need anyway.
+    # with-display chose Qt's X11 platform; under Wine it is Windows' own. System DPI
+    # awareness: the scale the tests measure is the prefix's one LogPixels, and the one
+    # screen has no other to move to.
     export QT_QPA_PLATFORM=windows:dpiawareness=1
+}
+
+# Where Wine's menu builder would write menu entries, icons and file types into the user's
+# own desktop, one line a file: the Windows tests leave all of it as they found it.
+home_wine() {
+    { find ~/.local/share/applications ~/.local/share/icons ~/.local/share/mime \
+        ~/.local/share/desktop-directories ~/.config/menus -printf '%p %s %T@\n' 2>/dev/null || true; } | sort
+}
+
+# Builds one of the Windows tests' helper programs, scripts/windows-tests/NAME.c, into DIR
+# (DIR/NAME.exe, or NAME.dll for a library), with any further compiler arguments given.
+wine_helper() {
+    local name=$1 dir=$2 out
+    out=$dir/$name.exe
+    case "$name" in planted) out=$dir/$name.dll ;; esac
+    x86_64-w64-mingw32-gcc-posix -O2 -Wall -o "$out" \
+        "$(dirname "${BASH_SOURCE[0]}")/windows-tests/$name.c" "${@:3}"
 }

@@ -327,8 +327,8 @@ void Form1::txtinput_KeyPress(int keyAscii) {
 
 void Form1::cmdresult_Click() {
     ResultCommand::run(*this, m_records);
-    // A screen reader does not read a label that changes; the input box, which has the
-    // focus now, carries the result to it.
+    // A screen reader does not read a label that changes: the result is announced, from the
+    // input box, which has the focus now.
     m_announcer->announce((m_lblresult->text() + QLatin1Char(' ') + m_lblunit->text()).trimmed(),
                           m_txtinput);
 }

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop/Announcer.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
+
+#if defined(Q_OS_WIN) && QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#define LENTARO_RAISED_ANNOUNCEMENT 1
+#else
+#define LENTARO_RAISED_ANNOUNCEMENT 0
+#endif
 
 namespace {
 QAccessibleInterface* notification(const QString& className, QObject* object) {
@@ -22,21 +29,24 @@ Announcer::Announcer(QWidget* window) : QWidget(window) {
 }
 
 void Announcer::announce(const QString& text, QWidget* focused) {
-#ifdef Q_OS_WIN
-    // A change of the focused control's name; the same news twice in a slightly
-    // different form, as a name that did not change is not read again.
-    static const char* const kBase = "lentaroAccessibleName";
-    if (!focused->property(kBase).isValid())
-        focused->setProperty(kBase, focused->accessibleName());
-    const QString base = focused->property(kBase).toString();
-    QString name = base.isEmpty() ? text : text + QStringLiteral(". ") + base;
-    if (name == focused->accessibleName())
-        name.replace(text.size(), 1, QLatin1Char(','));
-    focused->setAccessibleName(name);
+#if LENTARO_RAISED_ANNOUNCEMENT
+    // Raised from where the reader is, so that it is heard as that control's news.
+    QAccessibleAnnouncementEvent event(focused, text);
+    QAccessible::updateAccessibility(&event);
 #else
     Q_UNUSED(focused);
-#endif
     hide();
     setAccessibleName(text);
     show();
+#endif
+}
+
+QString Announcer::news(QAccessibleEvent* event) {
+#if LENTARO_RAISED_ANNOUNCEMENT
+    if (event->type() == QAccessible::Announcement)
+        return static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#else
+    Q_UNUSED(event);
+#endif
+    return {};
 }
