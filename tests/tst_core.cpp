@@ -149,8 +149,7 @@ private slots:
         const auto back = qScopeGuard([was = QDir::currentPath()] { QDir::setCurrent(was); });
         const QString name = QStringLiteral("/HELP_LT.HLP");
         QString path = dir.filePath(QStringLiteral("req") + name);
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("req")) &&
-                QDir(dir.path()).mkdir(QStringLiteral("share")));
+        QVERIFY(QDir(dir.path()).mkdir("req") && QDir(dir.path()).mkdir("share"));
         if (requested == "windows") {
 #ifdef Q_OS_WIN
             QSKIP("a drive letter is a path here");
@@ -163,8 +162,7 @@ private slots:
             QSKIP("this system has no such files");
         }
         QVERIFY(make(dir.filePath(QStringLiteral("share") + name), installed));
-        const HelpDocument::Page page =
-            HelpDocument::load(path, dir.filePath(QStringLiteral("share")));
+        const auto page = HelpDocument::load(path, dir.filePath(QStringLiteral("share")));
         QCOMPARE(page.origin,
                  shown.startsWith(QLatin1Char(':')) ? shown + name : dir.filePath(shown + name));
     }

@@ -112,12 +112,6 @@ private:
         return false;
     }
 
-    // Where news is raised as an event, what Qt hands the platform's bridge, listened or not.
-    static void hear(QAccessibleEvent* event) {
-        if (const QString news = Announcer::news(event); !news.isNull())
-            told << news;
-    }
-
     // What assistive technology does through a control's accessible action.
     void act(QWidget* control, const QString& action) {
         QSignalSpy clicked(control, SIGNAL(clicked(bool))); // a press clicks a moment later
@@ -250,7 +244,11 @@ private slots:
         QFETCH(QString, steps);
         told.clear();
         form->announcer()->installEventFilter(this);
-        QAccessible::installUpdateHandler(hear);
+        // Where news is raised as an event, what Qt hands the platform's bridge, listened or not.
+        QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            if (const QString news = Announcer::news(e); !news.isNull())
+                told << news;
+        });
         for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             play(step);
             if (QTest::currentTestFailed())
