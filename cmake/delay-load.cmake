@@ -38,3 +38,10 @@ foreach(name IN LISTS LENTARO_DELAY_LOADED)
     endif()
 endforeach()
 link_directories(BEFORE ${lentaro_delay_dir})
+
+# Debian 13's linker makes .idata read-only, where dlltool's delay-import libraries keep the
+# table the helper writes each function's address into once it is loaded: the first call into
+# a delayed DLL would fault. Every program gets the section's write flag back in its header.
+find_program(LENTARO_PERL NAMES perl REQUIRED)
+string(APPEND CMAKE_CXX_LINK_EXECUTABLE
+    " && ${LENTARO_PERL} ${CMAKE_CURRENT_LIST_DIR}/idata-writable.pl <TARGET>")
