@@ -46,13 +46,29 @@ static void print(IUIAutomationElement *element) {
     printf("\t%s\t%ld %ld %ld %ld\n", name, r.left, r.top, r.right, r.bottom);
 }
 
+// FindWindow ignores case and hidden windows both: Qt keeps hidden helper windows titled
+// with the program's file name, "lentaro". The visible window of exactly this title.
+static const wchar_t *wanted;
+static HWND shown;
+static BOOL CALLBACK match(HWND hwnd, LPARAM unused) {
+    wchar_t text[256];
+    (void)unused;
+    if (IsWindowVisible(hwnd) && GetWindowTextW(hwnd, text, 256) && !wcscmp(text, wanted)) {
+        shown = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 static int list(const wchar_t *title) {
     IUIAutomation *automation = NULL;
     IUIAutomationElement *window = NULL;
     IUIAutomationCondition *all = NULL;
     IUIAutomationElementArray *found = NULL;
     int count = 0;
-    HWND hwnd = FindWindowW(NULL, title);
+    wanted = title;
+    EnumWindows(match, 0);
+    HWND hwnd = shown;
     if (!hwnd) {
         fprintf(stderr, "uia: no window of that title\n");
         return 1;
