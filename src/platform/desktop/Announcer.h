@@ -8,9 +8,9 @@ class QAccessibleEvent;
 // Has a screen reader say a short text without moving the focus. Readers ignore a label
 // that changes. On Windows, from Qt 6.8, the text goes out as a UI Automation
 // notification (Narrator and NVDA speak it), and the announcer stays hidden, out of the
-// tree. Elsewhere, what readers speak is a notification coming into view (Orca, which
-// does not take Qt's announcements), so the announcer is an empty notification in its
-// window, shown with the text as its name.
+// tree. Elsewhere, what readers speak is a notification coming into view (every Orca,
+// where only 48 and later take Qt's announcements), so the announcer is an empty
+// notification in its window, shown with the text as its name.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
