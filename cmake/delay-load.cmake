@@ -9,7 +9,8 @@
 # libraries made by dlltool from the system's import libraries. They are named as those
 # are and searched first, so Qt's link line (-ld3d11 ...) takes them unchanged. MinGW-w64's
 # libmingwex provides the helper they call (__delayLoadHelper2).
-set(LENTARO_DELAY_LOADED authz d2d1 d3d9 d3d11 d3d12 dwmapi dwrite dxgi netapi32 userenv version winmm wtsapi32)
+set(LENTARO_DELAY_LOADED authz d2d1 d3d9 d3d11 d3d12 dwmapi dwrite dxgi netapi32 userenv uxtheme version winmm
+    wtsapi32)
 
 find_program(LENTARO_DLLTOOL NAMES x86_64-w64-mingw32-dlltool REQUIRED)
 find_program(LENTARO_NM NAMES x86_64-w64-mingw32-nm REQUIRED)
