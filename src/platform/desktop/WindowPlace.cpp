@@ -49,6 +49,12 @@ void WindowPlace::centreOnScreen(QWidget* window) {
 }
 
 void WindowPlace::centreOver(QWidget* window, const QWidget* owner) {
+#ifdef Q_OS_WIN
+    // Windows knows a window's frame from its style once the native window exists, and a
+    // tool window's is thinner than its owner's. (An X window manager knows it only once it
+    // has framed the window, and a window made before then is placed by its inside.)
+    window->winId();
+#endif
     QRect frame = window->geometry().marginsAdded(frameMargins(window, owner));
     frame.moveCenter(owner->frameGeometry().center());
     placeFrame(window, frame);
